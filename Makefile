@@ -1,0 +1,33 @@
+# Quick start: `make run` plays the game, `make test` runs the whole test suite headless.
+.PHONY: deps configure build run test test-asan bench format clean
+
+JOBS ?= $(shell nproc)
+
+deps:
+	bash tools/install-deps.sh
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build --preset default -j $(JOBS)
+
+run: build
+	./build/app/wendrel
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS)
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
+
+bench: build
+	cmake --build --preset default --target bench -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,18 @@
+#include "generator/random.h"
+
+#include <cstdint>
+
+namespace wendrel {
+
+namespace {
+std::uint32_t g_state = 1;
+}
+
+void srand(unsigned int seed) { g_state = seed; }
+
+int rand() {
+  g_state = g_state * 214013u + 2531011u;
+  return static_cast<int>((g_state >> 16) & 0x7FFFu);
+}
+
+}  // namespace wendrel
