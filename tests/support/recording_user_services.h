@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "view/user_services.h"
+
+// Stands in for the desktop in tests: remembers what was asked and returns at once.
+class RecordingUserServices : public UserServices {
+ public:
+  struct Message {
+    QString text;
+    QString caption;
+    Icon icon;
+  };
+  struct ProgramStart {
+    QString program;
+    QStringList arguments;
+  };
+
+  void MessageBox(QWidget*, const QString& text, const QString& caption, Icon icon) override {
+    messages.push_back({text, caption, icon});
+  }
+  bool StartProgram(const QString& program, const QStringList& arguments) override {
+    starts.push_back({program, arguments});
+    return startSucceeds;
+  }
+  QString OpenFileName(QWidget*) override { return openFileName; }
+  QString SaveFileName(QWidget*) override { return saveFileName; }
+
+  std::vector<Message> messages;
+  std::vector<ProgramStart> starts;
+  bool startSucceeds = true;
+  QString openFileName;  // what the open dialog "chooses"; empty = cancelled
+  QString saveFileName;
+};
