@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev libgl-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # packaging checks
+  desktop-file-utils appstream dpkg-dev
   # headless runs, screenshots and window checks
   xvfb xauth imagemagick xdotool poppler-utils
 )
