@@ -1,9 +1,9 @@
 #pragma once
 
-#include "geometry/growable_array.h"
-#include "geometry/primitives.h"
 #include "generator/mesh_triangle.h"
 #include "generator/piece_region.h"
+#include "geometry/growable_array.h"
+#include "geometry/primitives.h"
 
 namespace wendrel {
 
@@ -73,10 +73,17 @@ class PieceSet {
   // The model origin sits at this logical point of the view; logical y runs down.
   static constexpr int kOriginX = 460;
   static constexpr int kOriginY = 350;
+  // The view's drawing surface in logical units. In model units it spans x from
+  // -kOriginX to kSurfaceWidth - kOriginX and y from kOriginY - kSurfaceHeight to kOriginY.
+  static constexpr int kSurfaceWidth = 960;
+  static constexpr int kSurfaceHeight = 800;
+  // How far inside the surface KeepOnSurface brings a group back.
+  static constexpr double kSurfaceMargin = 10.0;
 
   PieceSet();
 
-  // Takes over a generated puzzle; every piece becomes a group of its own.
+  // Takes over a generated puzzle; every piece becomes a group of its own. The tables
+  // hold at most PieceRegion::kMaxRegions pieces, so a larger count is cut to that.
   void Load(const MeshTriangleList& sourceTriangles, const PieceRegion* sourceRegions,
             int pieceCount);
   // Every group's pivot from its pieces, at its home place.
@@ -94,6 +101,11 @@ class PieceSet {
   // One step clockwise as seen on the screen, mirrored or not.
   void RotateGroup(int g);
   void FlipGroup(int g);
+  // A turn or a mirror about the pivot can swing a group wholly off the surface, where
+  // no click reaches it. When no vertex of group g lies on the surface (borders
+  // included), moves the group the least distance that puts its nearest vertex
+  // kSurfaceMargin inside; otherwise leaves it alone. Never joins.
+  void KeepOnSurface(int g);
   // Displacement in model units (y up).
   void MoveGroup(int g, int dx, int dy);
   // The first group in table order that fits group g, or -1.
@@ -125,6 +137,16 @@ class PieceSet {
     DPoint Apply(DPoint home) const;
   };
   static Placement PlacementOf(const PieceGroup& group, int rotation, int flipped);
+
+  // Calls visit(t) for every triangle t of the group, member by member, in list order.
+  template <typename Visit>
+  void ForEachTriangle(const PieceGroup& group, Visit visit) const {
+    for (int j = 0; j < group.count; ++j) {
+      const Piece& piece = m_pieceList[group.pieces[j]];
+      for (int i = 0; i < piece.count; ++i)
+        visit(piece.TriangleAt(i));
+    }
+  }
 
   GrowableArray<Triangle> m_placed;
   int m_nPlacedCount = 0;

@@ -1,0 +1,88 @@
+#include <algorithm>
+#include <limits>
+
+#include "assembly/piece_set.h"
+#include "geometry/predicates.h"
+
+namespace wendrel {
+
+int PieceSet::PieceContains(int x, int y, int piece, int flipped) const {
+  const DPoint p{static_cast<double>(x - kOriginX), static_cast<double>(kOriginY - y)};
+  const Piece& pc = m_pieceList[piece];
+  for (int j = 0; j < pc.count; ++j) {
+    const Triangle& t = m_placed[pc.TriangleAt(j)];
+    // The mirror reverses the sense of the triangles, which are stored anticlockwise.
+    if (flipped == 0 ? t.ContainsCCW(p) : t.ContainsCW(p))
+      return 1;
+  }
+  return 0;
+}
+
+int PieceSet::HitGroup(int x, int y) const {
+  for (int g = 0; g < m_groups.count; ++g) {
+    const PieceGroup& group = m_groups.groups[g];
+    for (int j = 0; j < group.count; ++j) {
+      if (PieceContains(x, y, group.pieces[j], group.flipped))
+        return g;
+    }
+  }
+  return -1;
+}
+
+void PieceSet::RotateGroup(int g) {
+  PieceGroup& group = m_groups.groups[g];
+  // The mirror follows the turn, so a mirrored group turns the other way in the model
+  // to turn clockwise on the screen.
+  if (group.flipped) {
+    group.RotateUp();
+  } else {
+    group.RotateDown();
+  }
+  PlaceGroup(g, group.rotation, group.flipped);
+}
+
+void PieceSet::FlipGroup(int g) {
+  PieceGroup& group = m_groups.groups[g];
+  group.flipped = group.flipped == 0 ? 1 : 0;
+  PlaceGroup(g, group.rotation, group.flipped);
+}
+
+void PieceSet::MoveGroup(int g, int dx, int dy) {
+  PieceGroup& group = m_groups.groups[g];
+  group.position.x += dx;
+  group.position.y += dy;
+  PlaceGroup(g, group.rotation, group.flipped);
+}
+
+void PieceSet::KeepOnSurface(int g) {
+  constexpr double kLeft = -kOriginX;
+  constexpr double kRight = kSurfaceWidth - kOriginX;
+  constexpr double kBottom = kOriginY - kSurfaceHeight;
+  constexpr double kTop = kOriginY;
+
+  PieceGroup& group = m_groups.groups[g];
+  bool onSurface = false;
+  double nearest2 = std::numeric_limits<double>::infinity();
+  DPoint shift;
+  ForEachTriangle(group, [&](int t) {
+    for (const DPoint& v : {m_placed[t].a, m_placed[t].b, m_placed[t].c}) {
+      if (v.x >= kLeft && v.x <= kRight && v.y >= kBottom && v.y <= kTop)
+        onSurface = true;
+      const DPoint inside{std::clamp(v.x, kLeft + kSurfaceMargin, kRight - kSurfaceMargin),
+                          std::clamp(v.y, kBottom + kSurfaceMargin, kTop - kSurfaceMargin)};
+      const double d2 = SquaredDistance(v, inside);
+      if (d2 < nearest2) {
+        nearest2 = d2;
+        shift = DPoint{inside.x - v.x, inside.y - v.y};
+      }
+    }
+  });
+  // A group without triangles has nothing to bring back.
+  if (onSurface || nearest2 == std::numeric_limits<double>::infinity())
+    return;
+  group.position.x += shift.x;
+  group.position.y += shift.y;
+  PlaceGroup(g, group.rotation, group.flipped);
+}
+
+}  // namespace wendrel
