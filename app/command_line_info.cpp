@@ -1,0 +1,91 @@
+#include "app/command_line_info.h"
+
+#include <charconv>
+#include <string>
+
+namespace {
+
+CommandLineInfo Rejected(const QString& error) {
+  CommandLineInfo info;
+  info.action = CommandLineInfo::Action::Reject;
+  info.error = error;
+  return info;
+}
+
+CommandLineInfo Answered(CommandLineInfo::Action action) {
+  CommandLineInfo info;
+  info.action = action;
+  return info;
+}
+
+// A seed is a whole decimal number in the range of the 32-bit seed that Generate keeps;
+// nothing else (no blanks, no plus sign, no other base) is taken. error says why not.
+std::optional<std::int32_t> ReadSeed(const QString& text, QString& error) {
+  const std::string digits = text.toStdString();
+  const char* end = digits.data() + digits.size();
+  std::int32_t value = 0;
+  const auto [stop, result] = std::from_chars(digits.data(), end, value);
+  if (result == std::errc() && stop == end)
+    return value;
+  if (text.isEmpty()) {
+    error = QStringLiteral("--seed needs a number");
+  } else if (result == std::errc::result_out_of_range && stop == end) {
+    error = QStringLiteral("seed '%1' is out of range (-2147483648 to 2147483647)").arg(text);
+  } else {
+    error = QStringLiteral("seed '%1' is not a whole number").arg(text);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+CommandLineInfo ParseCommandLine(const QStringList& arguments) {
+  CommandLineInfo info;
+  bool optionsEnded = false;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    const bool isOption = !optionsEnded && argument.startsWith(u'-') && argument != u"-";
+    if (!isOption) {
+      if (!info.fileName.isEmpty()) {
+        return Rejected(QStringLiteral("only one file can be opened, but '%1' follows '%2'")
+                            .arg(argument, info.fileName));
+      }
+      info.fileName = argument;
+    } else if (argument == u"--") {
+      optionsEnded = true;
+    } else if (argument == u"--help" || argument == u"-h") {
+      return Answered(CommandLineInfo::Action::ShowHelp);
+    } else if (argument == u"--version") {
+      return Answered(CommandLineInfo::Action::ShowVersion);
+    } else if (argument == u"--seed" || argument.startsWith(u"--seed=")) {
+      QString text;
+      if (argument != u"--seed") {
+        text = argument.mid(argument.indexOf(u'=') + 1);
+      } else if (i + 1 < arguments.size()) {
+        // The value may begin with a minus sign, so the next argument is taken as it is.
+        text = arguments[++i];
+      }
+      QString error;
+      info.seed = ReadSeed(text, error);
+      if (!info.seed)
+        return Rejected(error);
+    } else {
+      return Rejected(QStringLiteral("unknown option '%1'").arg(argument));
+    }
+  }
+  return info;
+}
+
+QString CommandLineUsage() {
+  return QStringLiteral(
+      "Usage: wendrel [--seed N] [FILE]\n"
+      "A shape reconstruction puzzle: put the scattered pieces together again.\n"
+      "\n"
+      "  --seed N     make the first Generate use seed N (a 32-bit whole number)\n"
+      "               instead of the clock, to play a puzzle again\n"
+      "  -h, --help   print this text and exit\n"
+      "  --version    print the version and exit\n"
+      "  FILE         open FILE as the document (the game keeps nothing in it)\n"
+      "\n"
+      "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n");
+}

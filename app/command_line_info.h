@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+// What the command line asks for. Besides the usual document rule (no argument: a new
+// document; one file: open it) it takes --seed, --help and --version.
+struct CommandLineInfo {
+  enum class Action { Run, ShowHelp, ShowVersion, Reject };
+
+  Action action = Action::Run;
+  QString fileName;                  // empty: start with a new document
+  std::optional<std::int32_t> seed;  // the first Generate's seed, instead of the clock
+  QString error;                     // why the arguments were rejected
+};
+
+// Reads the arguments that follow the program name. Parsing stops at the first argument
+// that asks for help or the version, or that is wrong.
+CommandLineInfo ParseCommandLine(const QStringList& arguments);
+
+// What --help prints.
+QString CommandLineUsage();

@@ -1,0 +1,104 @@
+#include "app/more_games_dlg.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/dialog_units.h"
+#include "app/web_browser.h"
+
+namespace {
+
+QLabel* StaticText(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLineEdit* AddressBox(const char* id, int width, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QLatin1String(id));
+  box->setMinimumWidth(width);
+  return box;
+}
+
+// Without auto-default Enter never presses a button: in an address box it ends the
+// dialog, as the boxes' returnPressed says.
+QPushButton* Button(const QString& text, const char* id, int width, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QLatin1String(id));
+  button->setAutoDefault(false);
+  button->setMinimumWidth(width);
+  return button;
+}
+
+}  // namespace
+
+CMoreGamesDlg::CMoreGamesDlg(UserServices& services, QWidget* parent)
+    : QDialog(parent), m_services(services) {
+  setWindowTitle(tr("More Games"));
+
+  // Made in the order in which Tab visits them.
+  const int addressWidth = DialogUnitsX(*this, 145);
+  const int browserWidth = DialogUnitsX(*this, 78);
+  auto* cancel = Button(tr("Cancel"), "2", DialogUnitsX(*this, 50), this);
+  auto* invitation = StaticText(
+      tr("My website has more games like this that you can download.  If you have Microsoft "
+         "Internet Explorer or Netscape Navigator and a connection to the Internet, these "
+         "buttons will launch your browser and take you to my web page."),
+      this);
+  invitation->setWordWrap(true);
+  invitation->setFixedWidth(DialogUnitsX(*this, 210));
+  m_pExplorerUrl = AddressBox("1002", addressWidth, this);
+  auto* explorer = Button(tr("Internet Explorer"), "1000", browserWidth, this);
+  m_pNetscapeUrl = AddressBox("1004", addressWidth, this);
+  auto* netscape = Button(tr("Netscape Navigator"), "1001", browserWidth, this);
+  auto* contact = StaticText(tr("If you have a question or a comment, please write to:"), this);
+  m_pEmail = AddressBox("1003", DialogUnitsX(*this, 90), this);
+
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(explorer, &QPushButton::clicked, this, &CMoreGamesDlg::OnInternetExplorer);
+  connect(netscape, &QPushButton::clicked, this, &CMoreGamesDlg::OnNetscapeNavigator);
+  for (QLineEdit* box : {m_pExplorerUrl, m_pNetscapeUrl, m_pEmail}) {
+    connect(box, &QLineEdit::returnPressed, this, &QDialog::accept);
+  }
+
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(DialogUnitsX(*this, 7), DialogUnitsY(*this, 7), DialogUnitsX(*this, 7),
+                             DialogUnitsY(*this, 7));
+  layout->setHorizontalSpacing(DialogUnitsX(*this, 8));
+  layout->setVerticalSpacing(DialogUnitsY(*this, 6));
+  layout->addWidget(invitation, 0, 0, 1, 2, Qt::AlignHCenter);
+  layout->addWidget(m_pExplorerUrl, 1, 0);
+  layout->addWidget(explorer, 1, 1);
+  layout->addWidget(m_pNetscapeUrl, 2, 0);
+  layout->addWidget(netscape, 2, 1);
+  layout->addWidget(contact, 3, 0, 1, 2);
+  layout->addWidget(m_pEmail, 4, 0, Qt::AlignLeft);
+  layout->addWidget(cancel, 4, 1, Qt::AlignRight);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CMoreGamesDlg::OnInternetExplorer() {
+  OpenInBrowser(m_services, WebBrowser::InternetExplorer, m_pExplorerUrl->text());
+}
+
+void CMoreGamesDlg::OnNetscapeNavigator() {
+  OpenInBrowser(m_services, WebBrowser::NetscapeNavigator, m_pNetscapeUrl->text());
+}
+
+void CMoreGamesDlg::showEvent(QShowEvent* event) {
+  // The boxes take the addresses when the dialog opens, not when the window system shows
+  // it again after it was minimised.
+  if (!event->spontaneous()) {
+    m_pExplorerUrl->setText(m_strExplorerUrl);
+    m_pNetscapeUrl->setText(m_strNetscapeUrl);
+    m_pEmail->setText(m_strEmail);
+    // Show the start of an address that is wider than its box.
+    for (QLineEdit* box : {m_pExplorerUrl, m_pNetscapeUrl, m_pEmail})
+      box->setCursorPosition(0);
+  }
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,82 @@
+#include "app/morvane_app.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <utility>
+
+#include "app/about_dlg.h"
+#include "app/command_line_info.h"
+#include "app/main_frame.h"
+#include "app/product_info.h"
+#include "view/morvane_view.h"
+#include "view/user_services.h"
+
+namespace {
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128}) {
+    icon.addFile(QStringLiteral(":/icons/%1x%1/wendrel.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+}  // namespace
+
+CMorvaneApp::CMorvaneApp(UserServices& services)
+    : m_services(services), m_doc(services), m_runModal([](QDialog& dialog) { dialog.exec(); }) {
+  // The resources live in a static library, so the linker keeps them only when named.
+  Q_INIT_RESOURCE(wendrel);
+}
+
+CMorvaneApp::~CMorvaneApp() = default;
+
+bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
+  // Qt keeps its settings under these names. The program adds none of its own and keeps no
+  // list of recent files.
+  QCoreApplication::setOrganizationName(QLatin1String(product::kSettingsOrganisation));
+  QCoreApplication::setApplicationName(QLatin1String(product::kName));
+  QGuiApplication::setDesktopFileName(QLatin1String(product::kDesktopFileName));
+  QApplication::setWindowIcon(ApplicationIcon());
+
+  // Before any window exists, so that a file that cannot be opened ends the start-up with
+  // nothing but its message box shown.
+  const bool ready = cmdInfo.fileName.isEmpty() ? m_doc.OnNewDocument()
+                                                : m_doc.OnOpenDocument(cmdInfo.fileName, nullptr);
+  if (!ready)
+    return false;
+
+  m_pMainFrame = std::make_unique<CMainFrame>(*this, m_doc, m_services);
+  CMorvaneView& view = m_pMainFrame->View();
+  if (cmdInfo.seed)
+    view.SetNextSeed(*cmdInfo.seed);
+  view.OnInitialUpdate();
+  m_pMainFrame->show();
+  return true;
+}
+
+void CMorvaneApp::OnFileNew() {
+  if (m_doc.OnNewDocument())
+    m_pMainFrame->View().OnInitialUpdate();
+}
+
+void CMorvaneApp::OnFileOpen() {
+  const QString path = m_services.OpenFileName(m_pMainFrame.get());
+  if (path.isEmpty())
+    return;
+  if (m_doc.OnOpenDocument(path, m_pMainFrame.get()))
+    m_pMainFrame->View().OnInitialUpdate();
+}
+
+void CMorvaneApp::OnAppAbout() {
+  CAboutDlg aboutDlg(m_pMainFrame.get());
+  RunModal(aboutDlg);
+}
+
+void CMorvaneApp::RunModal(QDialog& dialog) const {
+  m_runModal(dialog);
+}
+
+void CMorvaneApp::SetDialogRunner(DialogRunner runner) {
+  m_runModal = std::move(runner);
+}

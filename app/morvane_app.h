@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/morvane_doc.h"
+
+class CMainFrame;
+class QDialog;
+class UserServices;
+struct CommandLineInfo;
+
+// The application: starts up with one main frame, one document and one view for the whole
+// run, and handles the commands that belong to the program as a whole: New, Open and About.
+class CMorvaneApp {
+ public:
+  // Runs a modal dialog to its end.
+  using DialogRunner = std::function<void(QDialog&)>;
+
+  explicit CMorvaneApp(UserServices& services);
+  ~CMorvaneApp();
+
+  // Sets up the settings names and the icon, makes the document as the command line says,
+  // then the main frame with its view, and shows it. False when the file named on the
+  // command line cannot be opened (it has been reported); the program should then end.
+  bool InitInstance(const CommandLineInfo& cmdInfo);
+
+  // Ctrl+N: the document starts afresh and the view is set up again; the puzzle stays.
+  void OnFileNew();
+  // Ctrl+O: the open dialog; the chosen file is opened (and nothing read from it), and the
+  // view is set up again.
+  void OnFileOpen();
+  void OnAppAbout();
+
+  // The program's modal dialogs run through here. Tests put in a runner that looks at the
+  // dialog and returns instead of waiting for a user.
+  void RunModal(QDialog& dialog) const;
+  void SetDialogRunner(DialogRunner runner);
+
+  CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+
+ private:
+  UserServices& m_services;
+  CMorvaneDoc m_doc;
+  std::unique_ptr<CMainFrame> m_pMainFrame;
+  DialogRunner m_runModal;
+};
