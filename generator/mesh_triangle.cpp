@@ -47,6 +47,9 @@ bool MeshTriangleList::Contains(int na, int nb, int nc) const {
   std::sort(wanted.begin(), wanted.end());
   for (int i = 0; i < count; ++i) {
     const int* n = storage_[i].nodes;
+    // A triangle whose first node is none of the wanted ones cannot hold all three; the
+    // full comparison below decides only for the few that pass.
+    if (n[0] != wanted[0] && n[0] != wanted[1] && n[0] != wanted[2]) continue;
     std::array<int, 3> have{n[0], n[1], n[2]};
     std::sort(have.begin(), have.end());
     if (have == wanted) return true;

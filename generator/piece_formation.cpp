@@ -1,11 +1,37 @@
 // Cutting a triangulation into pieces: one region per seed point, grown in turns one
 // triangle at a time across shared sides, then which regions share a side.
 
+#include <algorithm>
+#include <vector>
+
 #include "generator/puzzle_generator.h"
 #include "generator/random.h"
 #include "generator/random_pool.h"
 
 namespace wendrel {
+
+namespace {
+
+// Whether two ascending lists have an entry in common.
+bool SortedListsMeet(const int* a, const int* aEnd, const int* b, const int* bEnd) {
+  while (a != aEnd && b != bEnd) {
+    if (*a < *b) {
+      ++a;
+    } else if (*b < *a) {
+      ++b;
+    } else {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The side indices of every region, region after region; reused by every run on this
+// thread, so that piece formation allocates only while they grow.
+thread_local std::vector<int> t_regionSides;
+thread_local std::vector<int> t_regionSideStart;
+
+}  // namespace
 
 void PuzzleGenerator::ResetRegions() {
   for (PieceRegion& region : regions) region.Clear();
@@ -30,11 +56,23 @@ void PuzzleGenerator::FormPieces() {
 }
 
 void PuzzleGenerator::GrowRegions() {
+  // A region that once fails to grow never grows again: its own triangles stay the same
+  // and free triangles only become fewer. Trying it again would find nothing and only
+  // draw its numbers (none for an empty region, else one for the start and one for each
+  // of its triangles), so a stalled region just draws them.
+  bool stalled[PieceRegion::kMaxRegions] = {};
   bool grew = true;
   while (grew) {
     grew = false;
     for (int r = 0; r < pieceCount; ++r) {
-      if (GrowRegionOnce(r)) grew = true;
+      if (stalled[r]) {
+        const int draws = regions[r].count > 0 ? regions[r].count + 1 : 0;
+        for (int d = 0; d < draws; ++d) wendrel::rand();
+      } else if (GrowRegionOnce(r)) {
+        grew = true;
+      } else {
+        stalled[r] = true;
+      }
     }
   }
 }
@@ -79,20 +117,28 @@ void PuzzleGenerator::ComputeRegionAdjacency() {
   for (PieceRegion& region : regions) {
     for (int& flag : region.adjacent) flag = 0;
   }
+  // Two regions share a side exactly when some side index occurs among the triangles of
+  // both; with each region's side indices sorted, a merge of two lists finds that.
+  std::vector<int>& sides = t_regionSides;
+  std::vector<int>& start = t_regionSideStart;
+  sides.clear();
+  start.assign(1, 0);
+  for (int j = 0; j < pieceCount; ++j) {
+    const PieceRegion& region = regions[j];
+    for (int a = 0; a < region.count; ++a) {
+      const int* e = triangles.Get(region.TriangleAt(a)).edges;
+      sides.insert(sides.end(), e, e + 3);
+    }
+    std::sort(sides.begin() + start.back(), sides.end());
+    start.push_back(static_cast<int>(sides.size()));
+  }
+  const int* side = sides.data();
   for (int j = 0; j < pieceCount; ++j) {
     for (int k = 0; k < pieceCount; ++k) {
       if (k == j) continue;
-      int flag = 0;
-      for (int a = 0; a < regions[j].count && !flag; ++a) {
-        const int* e1 = triangles.Get(regions[j].TriangleAt(a)).edges;
-        for (int b = 0; b < regions[k].count && !flag; ++b) {
-          const int* e2 = triangles.Get(regions[k].TriangleAt(b)).edges;
-          for (int x = 0; x < 3 && !flag; ++x) {
-            for (int y = 0; y < 3 && !flag; ++y) flag = e1[x] == e2[y] ? 1 : 0;
-          }
-        }
-      }
-      regions[j].adjacent[k] = flag;
+      const bool meet =
+          SortedListsMeet(side + start[j], side + start[j + 1], side + start[k], side + start[k + 1]);
+      regions[j].adjacent[k] = meet ? 1 : 0;
     }
   }
 }

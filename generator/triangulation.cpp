@@ -1,8 +1,14 @@
 // The triangulation passes: greedy nearest-first edge insertion with a minimum-angle
 // rule, then every empty triangle whose three sides are mesh edges.
 
-#include "geometry/predicates.h"
+#include <algorithm>
+#include <array>
+
+#include "generator/box_grid.h"
+#include "generator/bucket_lists.h"
+#include "generator/far_outside.h"
 #include "generator/puzzle_generator.h"
+#include "geometry/predicates.h"
 
 namespace wendrel {
 
@@ -10,9 +16,46 @@ namespace {
 
 bool IsMeshEdge(int state) { return state == kLinkEdge || state == kLinkOutline; }
 
+// Boxes with a strict gap between them on some axis: SegmentsIntersect rejects exactly
+// these pairs before any arithmetic, so skipping them gives the same answer cheaper.
+bool BoxesApart(const Box& p, const Box& q) {
+  return p.maxX < q.minX || p.minX > q.maxX || p.maxY < q.minY || p.minY > q.maxY;
+}
+
+// Three node indices in ascending order, to compare sets of three with repeats counted.
+std::array<int, 3> Sorted(int x, int y, int z) {
+  const int lo = std::min(x, y), hi = std::max(x, y);
+  return {std::min(lo, z), std::max(lo, std::min(hi, z)), std::max(hi, z)};
+}
+
+// A mesh edge at a node: the node at its other end and the edge's index.
+struct MeshNeighbour {
+  int node;
+  int edge;
+};
+
+// Scratch of the passes, reused by every run on this thread, so that a run allocates
+// only while it grows.
+thread_local BoxGrid t_edgeGrid;
+thread_local std::vector<Box> t_edgeBoxes;
+thread_local BoxGrid t_nodeGrid;
+thread_local BucketLists t_trianglesByNode;
+thread_local std::vector<MeshNeighbour> t_neighbours;
+thread_local std::vector<int> t_neighbourStart;
+
 }  // namespace
 
 void PuzzleGenerator::AcceptEdges(double cos2Limit) {
+  // The edges by place, and their boxes packed together, for the crossing search.
+  BoxGrid& grid = t_edgeGrid;
+  std::vector<Box>& edgeBoxes = t_edgeBoxes;
+  grid.Reset(minX, minY, maxX, maxY, outline.MeanSideLength());
+  edgeBoxes.clear();
+  const auto addEdge = [&](int e) {
+    edgeBoxes.push_back(BoxOf(edges.Get(e).seg));
+    grid.Add(e, edgeBoxes.back());
+  };
+  for (int e = 0; e < edges.edgeCount; ++e) addEdge(e);
   // Rank outer, node inner: every node's nearest link is tried before any second-nearest.
   for (int i = 0; i < MeshNode::kMaxLinks; ++i) {
     for (int v = 0; v < nodeCount; ++v) {
@@ -30,12 +73,14 @@ void PuzzleGenerator::AcceptEdges(double cos2Limit) {
         }
       }
 
-      bool crosses = false;
-      for (int e = 0; e < edges.edgeCount && !crosses; ++e) {
+      // Any crossing refuses the link, so the edges may be searched in any order.
+      const Box box = BoxOf(s);
+      const bool crosses = grid.Any(box, 0, [&](int e) {
+        if (BoxesApart(box, edgeBoxes[e])) return false;
         const MeshEdge& edge = edges.Get(e);
-        if (edge.nodeA == v || edge.nodeA == w || edge.nodeB == v || edge.nodeB == w) continue;
-        crosses = SegmentsIntersect(s, edge.seg);
-      }
+        if (edge.nodeA == v || edge.nodeA == w || edge.nodeB == v || edge.nodeB == w) return false;
+        return SegmentsIntersect(s, edge.seg);
+      });
       if (crosses) {
         SetLinkBothWays(v, i, kLinkRefused, 0);
         continue;
@@ -56,34 +101,71 @@ void PuzzleGenerator::AcceptEdges(double cos2Limit) {
       }
 
       SetLinkBothWays(v, i, kLinkEdge, edges.edgeCount);
-      edges.Append(s, v, w);
+      addEdge(edges.Append(s, v, w));
     }
   }
 }
 
 void PuzzleGenerator::FormTriangles() {
+  // The nodes by place, for the emptiness test, which needs only those near a triangle.
+  BoxGrid& nodeGrid = t_nodeGrid;
+  nodeGrid.Reset(minX, minY, maxX, maxY, outline.MeanSideLength());
+  for (int k = 0; k < nodeCount; ++k) nodeGrid.Add(k, BoxOf(nodes[k].pos));
+  // The stored triangles by node: a triangle with nodes b, c and e is listed under b.
+  BucketLists& byNode = t_trianglesByNode;
+  byNode.Reset(nodeCount);
+  const auto listTriangle = [&](int t) {
+    for (const int n : triangles.Get(t).nodes) {
+      if (n >= 0 && n < nodeCount) byNode.Add(n, t);
+    }
+  };
+  for (int t = 0; t < triangles.count; ++t) listTriangle(t);
+  // Every node's mesh edges in link order; the links do not change in this pass.
+  std::vector<MeshNeighbour>& neighbours = t_neighbours;
+  std::vector<int>& start = t_neighbourStart;
+  neighbours.clear();
+  start.assign(1, 0);
+  for (int k = 0; k < nodeCount; ++k) {
+    const MeshNode& node = nodes[k];
+    for (int q = 0; q < node.linkCount; ++q) {
+      const NodeLink& link = node.links[q];
+      if (IsMeshEdge(link.state)) neighbours.push_back({link.node, link.edge});
+    }
+    start.push_back(static_cast<int>(neighbours.size()));
+  }
+
   for (int a = 0; a < edges.edgeCount; ++a) {
     const int b = edges.Get(a).nodeA;
     const int c = edges.Get(a).nodeB;
     const MeshNode& nb = nodes[b];
     const MeshNode& nc = nodes[c];
-    for (int p = 0; p < nb.linkCount; ++p) {
-      if (!IsMeshEdge(nb.links[p].state)) continue;
-      for (int q = 0; q < nc.linkCount; ++q) {
-        if (!IsMeshEdge(nc.links[q].state)) continue;
-        const int e = nb.links[p].node;
-        if (nc.links[q].node != e) continue;
-        const int eb = nb.links[p].edge;
-        const int ec = nc.links[q].edge;
-        if (triangles.Contains(b, c, e)) continue;
+    for (int p = start[b]; p < start[b + 1]; ++p) {
+      const int e = neighbours[p].node;
+      for (int q = start[c]; q < start[c + 1]; ++q) {
+        if (neighbours[q].node != e) continue;
+        const int eb = neighbours[p].edge;
+        const int ec = neighbours[q].edge;
+        // The same answer as triangles.Contains(b, c, e): such a triangle is listed under b,
+        // and one without c or without e among its nodes cannot be it.
+        const std::array<int, 3> wanted = Sorted(b, c, e);
+        const bool known = byNode.Any(b, [&](int t) {
+          const int* n = triangles.Get(t).nodes;
+          if (n[0] != c && n[1] != c && n[2] != c) return false;
+          if (n[0] != e && n[1] != e && n[2] != e) return false;
+          return Sorted(n[0], n[1], n[2]) == wanted;
+        });
+        if (known) continue;
 
         const MeshTriangle candidate =
             MakeMeshTriangle(nb.pos, nc.pos, nodes[e].pos, b, c, e, a, eb, ec);
-        bool holdsNode = false;
-        for (int k = 0; k < nodeCount && !holdsNode; ++k) {
-          if (k == b || k == c || k == e) continue;
-          holdsNode = candidate.tri.ContainsCCW(nodes[k].pos);
-        }
+        // A node that FarOutside rules out cannot be inside; the others lie in the cells
+        // of the triangle's reach or, by rounding, in the ring of cells round them.
+        const FarOutside farOutside(candidate.tri);
+        const bool holdsNode = nodeGrid.Any(farOutside.Reach(), 1, [&](int k) {
+          if (k == b || k == c || k == e) return false;
+          const DPoint pos = nodes[k].pos;
+          return !farOutside(pos) && candidate.tri.ContainsCCW(pos);
+        });
         if (holdsNode) continue;
 
         const int t = triangles.count;
@@ -91,6 +173,7 @@ void PuzzleGenerator::FormTriangles() {
         edges.AddTriangle(eb, t);
         edges.AddTriangle(ec, t);
         triangles.Append(nb.pos, nc.pos, nodes[e].pos, b, c, e, a, eb, ec);
+        listTriangle(t);
       }
     }
   }

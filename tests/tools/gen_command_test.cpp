@@ -1,0 +1,162 @@
+// wendrel-gen as a player runs it: a separate process, its output and exit status.
+
+#include "tools/gen_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/tools/gen_process.h"
+#include "tests/tools/json_reader.h"
+#include "tools/gen_options.h"
+
+namespace wendrel {
+namespace {
+
+using testing::ParseJson;
+using testing::ProcessResult;
+using testing::ReadFile;
+using testing::RunGenProcess;
+using testing::ScratchDir;
+using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+constexpr std::int32_t kFailingSeed = 3752;
+
+class GenCommandTest : public ::testing::Test {
+ protected:
+  ProcessResult Run(const Args& args) { return RunGenProcess(args, scratch_.path()); }
+  fs::path InScratch(const char* name) const { return scratch_.path() / name; }
+
+  ScratchDir scratch_;
+};
+
+// One line naming the problem, then the usage; nothing on standard output.
+void ExpectBadInput(const ProcessResult& r, const std::string& problem) {
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_EQ(r.out, "");
+  const std::string usage = kGenUsage;
+  ASSERT_GT(r.err.size(), usage.size());
+  EXPECT_EQ(r.err.substr(r.err.size() - usage.size()), usage);
+  const std::string first = r.err.substr(0, r.err.size() - usage.size());
+  EXPECT_EQ(first.find('\n'), first.size() - 1) << first;
+  EXPECT_EQ(first.rfind("wendrel-gen: ", 0), 0u) << first;
+  EXPECT_NE(first.find(problem), std::string::npos) << first;
+}
+
+TEST_F(GenCommandTest, BadInputExitsWithStatusTwoNamingTheProblem) {
+  ExpectBadInput(Run({}), "nothing to do");
+  ExpectBadInput(Run({"--seed"}), "needs a seed");
+  ExpectBadInput(Run({"--seed", "twelve"}), "'twelve' is not a whole number");
+  ExpectBadInput(Run({"--seed", "2147483648"}), "outside");
+  ExpectBadInput(Run({"--seeds", "9", "3"}), "empty range");
+  ExpectBadInput(Run({"--stats", "4", "4"}), "empty range");
+  ExpectBadInput(Run({"--frobnicate"}), "unknown option '--frobnicate'");
+  ExpectBadInput(Run({"--seed", ""}), "empty argument");
+  ExpectBadInput(Run({"--seed", "3", "4"}), "unexpected argument '4'");
+}
+
+TEST_F(GenCommandTest, HelpPrintsTheUsageAndSucceeds) {
+  const ProcessResult r = Run({"--help"});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_EQ(r.out, kGenUsage);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(GenCommandTest, SeedPrintsOneJsonLine) {
+  const ProcessResult r = Run({"--seed", "-7"});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_EQ(r.err, "");
+  ASSERT_FALSE(r.out.empty());
+  EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
+  EXPECT_EQ(ParseJson(r.out)["seed"].AsInt(), -7);
+}
+
+TEST_F(GenCommandTest, FailingSeedStillPrintsItsRunAndSucceeds) {
+  const ProcessResult r = Run({"--seed", std::to_string(kFailingSeed)});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_FALSE(ParseJson(r.out)["ok"].boolean);
+}
+
+// Each line of a range must be what a freshly started program prints for that seed
+// alone; the range includes a failure, after which the next run must start clean.
+TEST_F(GenCommandTest, RangeEqualsTheSingleRunsOneAfterAnother) {
+  const ProcessResult range = Run({"--seeds", "3750", "3755"});
+  ASSERT_EQ(range.status, kExitOk);
+  std::string singles;
+  for (int seed = 3750; seed < 3755; ++seed) {
+    const ProcessResult one = Run({"--seed", std::to_string(seed)});
+    ASSERT_EQ(one.status, kExitOk);
+    singles += one.out;
+  }
+  EXPECT_EQ(range.out, singles);
+  int lines = 0;
+  for (const char c : range.out)
+    lines += c == '\n';
+  EXPECT_EQ(lines, 5);
+}
+
+TEST_F(GenCommandTest, PictureIsWrittenForASuccessfulSeed) {
+  const fs::path svg = InScratch("puzzle.svg");
+  const ProcessResult r = Run({"--seed", "1", "--svg", svg.string()});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_EQ(r.err, "");
+  EXPECT_TRUE(ParseJson(r.out)["ok"].boolean);
+  const std::string picture = ReadFile(svg);
+  EXPECT_EQ(picture.rfind("<svg", 0), 0u);
+  EXPECT_EQ(picture.substr(picture.size() - 7), "</svg>\n");
+  // Only the finished picture is left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch_.path()), fs::directory_iterator{}), 3);
+  EXPECT_FALSE(fs::exists(InScratch("puzzle.svg.part")));
+}
+
+TEST_F(GenCommandTest, PictureReplacesAnOlderFileWhole) {
+  const fs::path svg = InScratch("puzzle.svg");
+  { std::ofstream(svg) << std::string(1 << 20, 'x'); }
+  ASSERT_EQ(Run({"--seed", "2", "--svg", svg.string()}).status, kExitOk);
+  const std::string picture = ReadFile(svg);
+  EXPECT_EQ(picture.rfind("<svg", 0), 0u);
+  EXPECT_EQ(picture.find('x' + std::string(20, 'x')), std::string::npos);
+}
+
+TEST_F(GenCommandTest, FailingSeedWritesNoPictureAndKeepsTheOldOne) {
+  const fs::path svg = InScratch("puzzle.svg");
+  { std::ofstream(svg) << "older picture"; }
+  const ProcessResult r = Run({"--seed", std::to_string(kFailingSeed), "--svg", svg.string()});
+  EXPECT_EQ(r.status, kExitNoPicture);
+  EXPECT_NE(r.err.find("no picture written"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadFile(svg), "older picture");
+  EXPECT_FALSE(fs::exists(InScratch("puzzle.svg.part")));
+
+  const fs::path fresh = InScratch("never.svg");
+  EXPECT_EQ(Run({"--seed", std::to_string(kFailingSeed), "--svg", fresh.string()}).status,
+            kExitNoPicture);
+  EXPECT_FALSE(fs::exists(fresh));
+}
+
+TEST_F(GenCommandTest, UnwritablePictureIsBadInputBeforeAnyRun) {
+  ExpectBadInput(Run({"--seed", "1", "--svg", InScratch("no/such/dir/p.svg").string()}),
+                 "cannot write the picture");
+  ExpectBadInput(Run({"--seed", "1", "--svg", scratch_.path().string()}),
+                 "cannot write the picture");
+}
+
+TEST_F(GenCommandTest, StatsSummariseARange) {
+  const ProcessResult r = Run({"--stats", "3750", "3756"});
+  EXPECT_EQ(r.status, kExitOk);
+  EXPECT_EQ(r.err, "");
+  EXPECT_NE(r.out.find("seeds 3750 <= seed < 3756: 6 runs, 1 failed (seeds 3752)"),
+            std::string::npos)
+      << r.out;
+  for (const char* row :
+       {"interior nodes", "triangles", "inner edges", "unassigned triangles", "total time"}) {
+    EXPECT_NE(r.out.find(row), std::string::npos) << row;
+  }
+}
+
+}  // namespace
+}  // namespace wendrel

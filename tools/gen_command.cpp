@@ -1,0 +1,92 @@
+#include "tools/gen_command.h"
+
+#include <chrono>
+#include <cstdint>
+
+#include "tools/gen_options.h"
+#include "tools/pending_file.h"
+#include "tools/puzzle_run.h"
+#include "tools/puzzle_svg.h"
+#include "tools/run_json.h"
+#include "tools/run_stats.h"
+
+namespace wendrel {
+
+namespace {
+
+void PrintRun(std::ostream& out, const PuzzleRun& run) {
+  std::string line;
+  AppendRunJson(line, run);
+  line += '\n';
+  out << line;
+}
+
+int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
+            std::ostream& err) {
+  PendingFile picture(options.svgPath);
+  const bool wantPicture = !options.svgPath.empty();
+  // An unwritable picture is bad input: found before the run, so nothing is printed.
+  if (wantPicture && !picture.Open()) {
+    err << "wendrel-gen: cannot write the picture to '" << options.svgPath << "'\n" << kGenUsage;
+    return kExitBadInput;
+  }
+  const PuzzleRun run(options.seed, library);
+  PrintRun(out, run);
+  if (!wantPicture)
+    return kExitOk;
+  if (!run.ok()) {
+    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
+    return kExitNoPicture;
+  }
+  if (!picture.Commit(PuzzleSvg(run.generator()))) {
+    err << "wendrel-gen: writing the picture to '" << options.svgPath << "' failed\n";
+    return kExitNoPicture;
+  }
+  return kExitOk;
+}
+
+void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
+  for (std::int64_t seed = options.first; seed < options.end; ++seed) {
+    PrintRun(out, PuzzleRun(static_cast<std::int32_t>(seed), library));
+  }
+}
+
+void RunStats(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
+  SeedRangeStats stats;
+  const auto start = std::chrono::steady_clock::now();
+  for (std::int64_t seed = options.first; seed < options.end; ++seed) {
+    stats.Add(PuzzleRun(static_cast<std::int32_t>(seed), library));
+  }
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  out << "seeds " << options.first << " <= seed < " << options.end << ": ";
+  stats.Report(out, elapsed.count());
+}
+
+}  // namespace
+
+int RunGenCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const ParsedArgs parsed = ParseGenArgs(args);
+  if (!parsed.ok()) {
+    err << "wendrel-gen: " << parsed.error << '\n' << kGenUsage;
+    return kExitBadInput;
+  }
+  const GenOptions& options = parsed.options;
+  const ShapeLibrary library;
+  switch (options.mode) {
+    case GenOptions::Mode::kHelp:
+      out << kGenUsage;
+      break;
+    case GenOptions::Mode::kSeed:
+      return RunSeed(options, library, out, err);
+    case GenOptions::Mode::kSeeds:
+      RunSeeds(options, library, out);
+      break;
+    case GenOptions::Mode::kStats:
+      RunStats(options, library, out);
+      break;
+  }
+  out.flush();
+  return kExitOk;
+}
+
+}  // namespace wendrel

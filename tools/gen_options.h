@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace wendrel {
+
+extern const char* const kGenUsage;
+
+// What the command line asks for.
+struct GenOptions {
+  enum class Mode { kHelp, kSeed, kSeeds, kStats };
+
+  Mode mode = Mode::kHelp;
+  std::int32_t seed = 0;   // kSeed
+  std::int32_t first = 0;  // kSeeds and kStats: seeds first <= seed < end
+  std::int32_t end = 0;
+  std::string svgPath;  // kSeed; empty when no picture is wanted
+};
+
+struct ParsedArgs {
+  GenOptions options;
+  std::string error;  // empty when the arguments are good
+
+  bool ok() const { return error.empty(); }
+};
+
+// The arguments after the program name.
+ParsedArgs ParseGenArgs(const std::vector<std::string>& args);
+
+}  // namespace wendrel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "assembly/piece_set.h"
+#include "generator/puzzle_generator.h"
+#include "shapes/shape_library.h"
+
+namespace wendrel {
+
+// The generator's part of one Generate command: seeds the random sequence with the
+// seed's unsigned 32-bit pattern, cuts the library's puzzle slot and, when the
+// triangulation succeeds, forms the pieces. Returns whether it succeeded.
+bool GeneratePieces(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator);
+
+// One whole Generate as a freshly started program makes it: a new generator, a new
+// piece set and an empty random pool. On success the piece set has been loaded, placed
+// and scattered from the same random sequence.
+class PuzzleRun {
+ public:
+  PuzzleRun(std::int32_t seed, const ShapeLibrary& library);
+
+  std::int32_t seed() const { return seed_; }
+  bool ok() const { return ok_; }
+  const PuzzleGenerator& generator() const { return *generator_; }
+  const PieceSet& pieces() const { return *pieces_; }
+
+ private:
+  std::int32_t seed_;
+  // Both are large; on the heap they keep a run off the stack.
+  std::unique_ptr<PuzzleGenerator> generator_;
+  std::unique_ptr<PieceSet> pieces_;
+  bool ok_;
+};
+
+}  // namespace wendrel
