@@ -49,10 +49,12 @@ bool MeshTriangleList::Contains(int na, int nb, int nc) const {
     const int* n = storage_[i].nodes;
     // A triangle whose first node is none of the wanted ones cannot hold all three; the
     // full comparison below decides only for the few that pass.
-    if (n[0] != wanted[0] && n[0] != wanted[1] && n[0] != wanted[2]) continue;
+    if (n[0] != wanted[0] && n[0] != wanted[1] && n[0] != wanted[2])
+      continue;
     std::array<int, 3> have{n[0], n[1], n[2]};
     std::sort(have.begin(), have.end());
-    if (have == wanted) return true;
+    if (have == wanted)
+      return true;
   }
   return false;
 }
@@ -62,7 +64,8 @@ bool MeshTriangleList::NearestFree(double x, double y, int& out) const {
   double bestD = 0.0;
   for (int i = 0; i < count; ++i) {
     const MeshTriangle& t = storage_[i];
-    if (t.piece != 0) continue;
+    if (t.piece != 0)
+      continue;
     const double dx = x - t.tri.centroid.x;
     const double dy = y - t.tri.centroid.y;
     const double d = dx * dx + dy * dy;
@@ -71,7 +74,8 @@ bool MeshTriangleList::NearestFree(double x, double y, int& out) const {
       bestD = d;
     }
   }
-  if (best < 0) return false;
+  if (best < 0)
+    return false;
   out = best;
   return true;
 }

@@ -6,9 +6,9 @@
 namespace wendrel {
 
 struct MeshTriangle {
-  Triangle tri;             // counter-clockwise (y up), with the centroid
+  Triangle tri;              // counter-clockwise (y up), with the centroid
   int edges[3] = {0, 0, 0};  // the side it was found from, then b-apex, then c-apex
-  int piece = 0;            // 0 = no region, else region index + 1
+  int piece = 0;             // 0 = no region, else region index + 1
   int nodes[3] = {0, 0, 0};  // nodes of a, b, c
 };
 

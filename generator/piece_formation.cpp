@@ -26,15 +26,11 @@ bool SortedListsMeet(const int* a, const int* aEnd, const int* b, const int* bEn
   return false;
 }
 
-// The side indices of every region, region after region; reused by every run on this
-// thread, so that piece formation allocates only while they grow.
-thread_local std::vector<int> t_regionSides;
-thread_local std::vector<int> t_regionSideStart;
-
 }  // namespace
 
 void PuzzleGenerator::ResetRegions() {
-  for (PieceRegion& region : regions) region.Clear();
+  for (PieceRegion& region : regions)
+    region.Clear();
   pieceCount = 0;
 }
 
@@ -46,7 +42,8 @@ void PuzzleGenerator::FormPieces() {
     int t;
     // A seed with no free triangle left keeps an empty region: it never takes a
     // triangle that another region owns.
-    if (k < 0 || !triangles.NearestFree(outline.seeds[k].x, outline.seeds[k].y, t)) continue;
+    if (k < 0 || !triangles.NearestFree(outline.seeds[k].x, outline.seeds[k].y, t))
+      continue;
     triangles.At(t).piece = i + 1;
     regions[i].AddTriangle(t);
   }
@@ -67,7 +64,8 @@ void PuzzleGenerator::GrowRegions() {
     for (int r = 0; r < pieceCount; ++r) {
       if (stalled[r]) {
         const int draws = regions[r].count > 0 ? regions[r].count + 1 : 0;
-        for (int d = 0; d < draws; ++d) wendrel::rand();
+        for (int d = 0; d < draws; ++d)
+          wendrel::rand();
       } else if (GrowRegionOnce(r)) {
         grew = true;
       } else {
@@ -80,7 +78,8 @@ void PuzzleGenerator::GrowRegions() {
 bool PuzzleGenerator::GrowRegionOnce(int r) {
   PieceRegion& region = regions[r];
   const int n = region.count;
-  if (n <= 0) return false;
+  if (n <= 0)
+    return false;
   const int start = rand() % n;
   int p = start;
   for (;;) {
@@ -99,28 +98,33 @@ bool PuzzleGenerator::GrowRegionOnce(int r) {
       return true;
     }
     p = (p + 1) % n;
-    if (p == start) return false;
+    if (p == start)
+      return false;
   }
 }
 
 bool PuzzleGenerator::CanGrowAcross(int t, int side) const {
   const int e = triangles.Get(t).edges[side];
-  if (!edges.IsValidIndex(e)) return false;
+  if (!edges.IsValidIndex(e))
+    return false;
   const MeshEdge& edge = edges.Get(e);
-  if (edge.triangleCount < 2) return false;
+  if (edge.triangleCount < 2)
+    return false;
   const int x = edge.Triangle(0), y = edge.Triangle(1);
-  if (x == t) return y != t && triangles.Get(y).piece == 0;
+  if (x == t)
+    return y != t && triangles.Get(y).piece == 0;
   return y == t && triangles.Get(x).piece == 0;
 }
 
 void PuzzleGenerator::ComputeRegionAdjacency() {
   for (PieceRegion& region : regions) {
-    for (int& flag : region.adjacent) flag = 0;
+    for (int& flag : region.adjacent)
+      flag = 0;
   }
   // Two regions share a side exactly when some side index occurs among the triangles of
   // both; with each region's side indices sorted, a merge of two lists finds that.
-  std::vector<int>& sides = t_regionSides;
-  std::vector<int>& start = t_regionSideStart;
+  std::vector<int>& sides = scratch_.regionSides;
+  std::vector<int>& start = scratch_.regionSideStart;
   sides.clear();
   start.assign(1, 0);
   for (int j = 0; j < pieceCount; ++j) {
@@ -135,9 +139,10 @@ void PuzzleGenerator::ComputeRegionAdjacency() {
   const int* side = sides.data();
   for (int j = 0; j < pieceCount; ++j) {
     for (int k = 0; k < pieceCount; ++k) {
-      if (k == j) continue;
-      const bool meet =
-          SortedListsMeet(side + start[j], side + start[j + 1], side + start[k], side + start[k + 1]);
+      if (k == j)
+        continue;
+      const bool meet = SortedListsMeet(side + start[j], side + start[j + 1], side + start[k],
+                                        side + start[k + 1]);
       regions[j].adjacent[k] = meet ? 1 : 0;
     }
   }

@@ -5,7 +5,8 @@ namespace wendrel {
 void PieceRegion::Clear() {
   triangles.ResetAll();
   count = 0;
-  for (int& flag : adjacent) flag = 0;
+  for (int& flag : adjacent)
+    flag = 0;
 }
 
 void PieceRegion::AddTriangle(int t) {
@@ -14,7 +15,8 @@ void PieceRegion::AddTriangle(int t) {
 }
 
 int PieceRegion::TriangleAt(int i) const {
-  if (i < 0 || i >= triangles.Size()) return -1;
+  if (i < 0 || i >= triangles.Size())
+    return -1;
   return static_cast<int>(triangles[i]);
 }
 

@@ -2,7 +2,9 @@
 
 namespace wendrel {
 
-PuzzleGenerator::PuzzleGenerator() : nodes(256, 256) { edges.Clear(); }
+PuzzleGenerator::PuzzleGenerator() : nodes(256, 256) {
+  edges.Clear();
+}
 
 void PuzzleGenerator::LoadOutline(const ShapeOutline& shape) {
   outline.CopyFrom(shape);
@@ -23,10 +25,12 @@ int PuzzleGenerator::BuildTriangulation() {
   ClassifyLinks();
   // The tries are cumulative: only Blocked links are reopened between them.
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (attempt > 0) ResetBlockedLinks();
+    if (attempt > 0)
+      ResetBlockedLinks();
     AcceptEdges(kTryLimits[attempt]);
     FormTriangles();
-    if (edges.AllInnerEdgesClosed()) return 1;
+    if (edges.AllInnerEdgesClosed())
+      return 1;
   }
   return 0;
 }
@@ -58,7 +62,8 @@ void PuzzleGenerator::ResetBlockedLinks() {
   for (int i = 0; i < nodeCount; ++i) {
     MeshNode& node = nodes[i];
     for (int k = 0; k < node.linkCount; ++k) {
-      if (node.links[k].state == kLinkBlocked) node.links[k].state = kLinkMutual;
+      if (node.links[k].state == kLinkBlocked)
+        node.links[k].state = kLinkMutual;
     }
   }
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "generator/mesh_triangle.h"
+#include "generator/pass_scratch.h"
+#include "generator/piece_region.h"
 #include "geometry/growable_array.h"
 #include "geometry/mesh_records.h"
-#include "generator/mesh_triangle.h"
-#include "generator/piece_region.h"
 #include "shapes/shape_outline.h"
 
 namespace wendrel {
@@ -65,6 +66,9 @@ class PuzzleGenerator {
   double maxY = 0.0;
   int pieceCount = 0;
   PieceRegion regions[PieceRegion::kMaxRegions];
+
+ private:
+  PassScratch scratch_;
 };
 
 }  // namespace wendrel

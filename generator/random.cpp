@@ -8,7 +8,9 @@ namespace {
 std::uint32_t g_state = 1;
 }
 
-void srand(unsigned int seed) { g_state = seed; }
+void srand(unsigned int seed) {
+  g_state = seed;
+}
 
 int rand() {
   g_state = g_state * 214013u + 2531011u;

@@ -14,7 +14,9 @@ namespace wendrel {
 
 namespace {
 
-bool IsMeshEdge(int state) { return state == kLinkEdge || state == kLinkOutline; }
+bool IsMeshEdge(int state) {
+  return state == kLinkEdge || state == kLinkOutline;
+}
 
 // Boxes with a strict gap between them on some axis: SegmentsIntersect rejects exactly
 // these pairs before any arithmetic, so skipping them gives the same answer cheaper.
@@ -28,39 +30,26 @@ std::array<int, 3> Sorted(int x, int y, int z) {
   return {std::min(lo, z), std::max(lo, std::min(hi, z)), std::max(hi, z)};
 }
 
-// A mesh edge at a node: the node at its other end and the edge's index.
-struct MeshNeighbour {
-  int node;
-  int edge;
-};
-
-// Scratch of the passes, reused by every run on this thread, so that a run allocates
-// only while it grows.
-thread_local BoxGrid t_edgeGrid;
-thread_local std::vector<Box> t_edgeBoxes;
-thread_local BoxGrid t_nodeGrid;
-thread_local BucketLists t_trianglesByNode;
-thread_local std::vector<MeshNeighbour> t_neighbours;
-thread_local std::vector<int> t_neighbourStart;
-
 }  // namespace
 
 void PuzzleGenerator::AcceptEdges(double cos2Limit) {
   // The edges by place, and their boxes packed together, for the crossing search.
-  BoxGrid& grid = t_edgeGrid;
-  std::vector<Box>& edgeBoxes = t_edgeBoxes;
+  BoxGrid& grid = scratch_.edgeGrid;
+  std::vector<Box>& edgeBoxes = scratch_.edgeBoxes;
   grid.Reset(minX, minY, maxX, maxY, outline.MeanSideLength());
   edgeBoxes.clear();
   const auto addEdge = [&](int e) {
     edgeBoxes.push_back(BoxOf(edges.Get(e).seg));
     grid.Add(e, edgeBoxes.back());
   };
-  for (int e = 0; e < edges.edgeCount; ++e) addEdge(e);
+  for (int e = 0; e < edges.edgeCount; ++e)
+    addEdge(e);
   // Rank outer, node inner: every node's nearest link is tried before any second-nearest.
   for (int i = 0; i < MeshNode::kMaxLinks; ++i) {
     for (int v = 0; v < nodeCount; ++v) {
       const MeshNode& from = nodes[v];
-      if (i >= from.linkCount || from.links[i].state != kLinkMutual) continue;
+      if (i >= from.linkCount || from.links[i].state != kLinkMutual)
+        continue;
       const int w = from.links[i].node;
       const MeshNode& to = nodes[w];
       const Segment s{from.pos, to.pos};
@@ -76,9 +65,11 @@ void PuzzleGenerator::AcceptEdges(double cos2Limit) {
       // Any crossing refuses the link, so the edges may be searched in any order.
       const Box box = BoxOf(s);
       const bool crosses = grid.Any(box, 0, [&](int e) {
-        if (BoxesApart(box, edgeBoxes[e])) return false;
+        if (BoxesApart(box, edgeBoxes[e]))
+          return false;
         const MeshEdge& edge = edges.Get(e);
-        if (edge.nodeA == v || edge.nodeA == w || edge.nodeB == v || edge.nodeB == w) return false;
+        if (edge.nodeA == v || edge.nodeA == w || edge.nodeB == v || edge.nodeB == w)
+          return false;
         return SegmentsIntersect(s, edge.seg);
       });
       if (crosses) {
@@ -88,11 +79,13 @@ void PuzzleGenerator::AcceptEdges(double cos2Limit) {
 
       bool sharp = false;
       for (int j = 0; j < MeshNode::kMaxLinks && !sharp; ++j) {
-        if (j == i || !IsMeshEdge(from.links[j].state)) continue;
+        if (j == i || !IsMeshEdge(from.links[j].state))
+          continue;
         sharp = SharpAngleAtStart(s, nodes[from.links[j].node].pos, cos2Limit);
       }
       for (int k = 0; k < MeshNode::kMaxLinks && !sharp; ++k) {
-        if (!IsMeshEdge(to.links[k].state) || to.links[k].node == v) continue;
+        if (!IsMeshEdge(to.links[k].state) || to.links[k].node == v)
+          continue;
         sharp = SharpAngleAtEnd(s, nodes[to.links[k].node].pos, cos2Limit);
       }
       if (sharp) {
@@ -108,28 +101,32 @@ void PuzzleGenerator::AcceptEdges(double cos2Limit) {
 
 void PuzzleGenerator::FormTriangles() {
   // The nodes by place, for the emptiness test, which needs only those near a triangle.
-  BoxGrid& nodeGrid = t_nodeGrid;
+  BoxGrid& nodeGrid = scratch_.nodeGrid;
   nodeGrid.Reset(minX, minY, maxX, maxY, outline.MeanSideLength());
-  for (int k = 0; k < nodeCount; ++k) nodeGrid.Add(k, BoxOf(nodes[k].pos));
+  for (int k = 0; k < nodeCount; ++k)
+    nodeGrid.Add(k, BoxOf(nodes[k].pos));
   // The stored triangles by node: a triangle with nodes b, c and e is listed under b.
-  BucketLists& byNode = t_trianglesByNode;
+  BucketLists& byNode = scratch_.trianglesByNode;
   byNode.Reset(nodeCount);
   const auto listTriangle = [&](int t) {
     for (const int n : triangles.Get(t).nodes) {
-      if (n >= 0 && n < nodeCount) byNode.Add(n, t);
+      if (n >= 0 && n < nodeCount)
+        byNode.Add(n, t);
     }
   };
-  for (int t = 0; t < triangles.count; ++t) listTriangle(t);
+  for (int t = 0; t < triangles.count; ++t)
+    listTriangle(t);
   // Every node's mesh edges in link order; the links do not change in this pass.
-  std::vector<MeshNeighbour>& neighbours = t_neighbours;
-  std::vector<int>& start = t_neighbourStart;
+  std::vector<MeshNeighbour>& neighbours = scratch_.neighbours;
+  std::vector<int>& start = scratch_.neighbourStart;
   neighbours.clear();
   start.assign(1, 0);
   for (int k = 0; k < nodeCount; ++k) {
     const MeshNode& node = nodes[k];
     for (int q = 0; q < node.linkCount; ++q) {
       const NodeLink& link = node.links[q];
-      if (IsMeshEdge(link.state)) neighbours.push_back({link.node, link.edge});
+      if (IsMeshEdge(link.state))
+        neighbours.push_back({link.node, link.edge});
     }
     start.push_back(static_cast<int>(neighbours.size()));
   }
@@ -142,7 +139,8 @@ void PuzzleGenerator::FormTriangles() {
     for (int p = start[b]; p < start[b + 1]; ++p) {
       const int e = neighbours[p].node;
       for (int q = start[c]; q < start[c + 1]; ++q) {
-        if (neighbours[q].node != e) continue;
+        if (neighbours[q].node != e)
+          continue;
         const int eb = neighbours[p].edge;
         const int ec = neighbours[q].edge;
         // The same answer as triangles.Contains(b, c, e): such a triangle is listed under b,
@@ -150,11 +148,14 @@ void PuzzleGenerator::FormTriangles() {
         const std::array<int, 3> wanted = Sorted(b, c, e);
         const bool known = byNode.Any(b, [&](int t) {
           const int* n = triangles.Get(t).nodes;
-          if (n[0] != c && n[1] != c && n[2] != c) return false;
-          if (n[0] != e && n[1] != e && n[2] != e) return false;
+          if (n[0] != c && n[1] != c && n[2] != c)
+            return false;
+          if (n[0] != e && n[1] != e && n[2] != e)
+            return false;
           return Sorted(n[0], n[1], n[2]) == wanted;
         });
-        if (known) continue;
+        if (known)
+          continue;
 
         const MeshTriangle candidate =
             MakeMeshTriangle(nb.pos, nc.pos, nodes[e].pos, b, c, e, a, eb, ec);
@@ -162,11 +163,13 @@ void PuzzleGenerator::FormTriangles() {
         // of the triangle's reach or, by rounding, in the ring of cells round them.
         const FarOutside farOutside(candidate.tri);
         const bool holdsNode = nodeGrid.Any(farOutside.Reach(), 1, [&](int k) {
-          if (k == b || k == c || k == e) return false;
+          if (k == b || k == c || k == e)
+            return false;
           const DPoint pos = nodes[k].pos;
           return !farOutside(pos) && candidate.tri.ContainsCCW(pos);
         });
-        if (holdsNode) continue;
+        if (holdsNode)
+          continue;
 
         const int t = triangles.count;
         edges.AddTriangle(a, t);
