@@ -1,0 +1,83 @@
+#include "tests/view/puzzle_moves.h"
+
+#include <cmath>
+
+#include "tests/view/expected_picture.h"
+
+using wendrel::DPoint;
+using wendrel::PieceSet;
+
+DPoint PlacedCentre(const wendrel::Triangle& t) {
+  return DPoint{(t.a.x + t.b.x + t.c.x) / 3.0, (t.a.y + t.b.y + t.c.y) / 3.0};
+}
+
+QPoint NearestLogical(DPoint p) {
+  return QPoint(static_cast<int>(std::lround(p.x)) + PieceSet::kOriginX,
+                PieceSet::kOriginY - static_cast<int>(std::lround(p.y)));
+}
+
+std::vector<QPoint> GrabPoints(const PieceSet& pieces, int g, const QRect& area, int radius) {
+  std::vector<QPoint> points;
+  const ModelPicture model(pieces);
+  const wendrel::PieceGroup& group = pieces.Group(g);
+  for (int j = 0; j < group.count; ++j) {
+    const wendrel::Piece& piece = pieces.PieceAt(group.pieces[j]);
+    for (int i = 0; i < piece.count; ++i) {
+      const QPoint p = NearestLogical(PlacedCentre(pieces.Placed(piece.TriangleAt(i))));
+      if (!area.contains(p) || pieces.HitGroup(p.x(), p.y()) != g)
+        continue;
+      if (model.ClearOfEdges(p, radius))
+        points.push_back(p);
+    }
+  }
+  return points;
+}
+
+DPoint Oriented(const wendrel::PieceGroup& group, DPoint v) {
+  const double theta = group.rotation * PieceSet::kAngleStep;
+  const double s = group.flipped ? -1.0 : 1.0;
+  return DPoint{s * (std::cos(theta) * v.x - std::sin(theta) * v.y),
+                std::sin(theta) * v.x + std::cos(theta) * v.y};
+}
+
+DPoint SolvedDisplacement(const PieceSet& pieces, int moved, int fixed) {
+  const wendrel::PieceGroup& m = pieces.Group(moved);
+  const wendrel::PieceGroup& f = pieces.Group(fixed);
+  const DPoint fromFixed = Oriented(m, DPoint{m.centre.x - f.centre.x, m.centre.y - f.centre.y});
+  return DPoint{f.position.x + fromFixed.x - m.position.x,
+                f.position.y + fromFixed.y - m.position.y};
+}
+
+int GroupOf(const PieceSet& pieces, int piece) {
+  for (int g = 0; g < pieces.GroupCount(); ++g) {
+    const wendrel::PieceGroup& group = pieces.Group(g);
+    for (int j = 0; j < group.count; ++j) {
+      if (group.pieces[j] == piece)
+        return g;
+    }
+  }
+  return -1;
+}
+
+std::vector<int> TrianglesOf(const PieceSet& pieces, int g) {
+  std::vector<int> triangles;
+  const wendrel::PieceGroup& group = pieces.Group(g);
+  for (int j = 0; j < group.count; ++j) {
+    const wendrel::Piece& piece = pieces.PieceAt(group.pieces[j]);
+    for (int i = 0; i < piece.count; ++i)
+      triangles.push_back(piece.TriangleAt(i));
+  }
+  return triangles;
+}
+
+bool GroupsAdjacent(const PieceSet& pieces, int a, int b) {
+  const wendrel::PieceGroup& ga = pieces.Group(a);
+  const wendrel::PieceGroup& gb = pieces.Group(b);
+  for (int p = 0; p < ga.count; ++p) {
+    for (int q = 0; q < gb.count; ++q) {
+      if (pieces.PiecesAdjacent(ga.pieces[p], gb.pieces[q]))
+        return true;
+    }
+  }
+  return false;
+}

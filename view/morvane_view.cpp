@@ -1,0 +1,82 @@
+#include "view/morvane_view.h"
+
+#include <QScrollBar>
+#include <algorithm>
+
+using wendrel::PieceSet;
+
+namespace {
+
+// Scroll steps: a page click moves 20 units, an arrow click 10.
+constexpr int kPageStep = 20;
+constexpr int kLineStep = 10;
+
+}  // namespace
+
+CMorvaneView::CMorvaneView(UserServices& services, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      m_services(services),
+      m_pLayerDC(std::make_unique<MemorySurface>()),
+      m_pFrameDC(std::make_unique<MemorySurface>()) {
+  // Moves arrive with no button held too, so that a drag whose release was missed
+  // outside the view goes on showing frames.
+  viewport()->setMouseTracking(true);
+  // A right click turns a piece and does nothing else.
+  viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  // paintEvent erases what it does not cover itself, so that a drag frame replaces the
+  // picture in one copy without an erase before it.
+  viewport()->setAutoFillBackground(false);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CMorvaneView::~CMorvaneView() = default;
+
+void CMorvaneView::OnInitialUpdate() {
+  viewport()->update();
+  m_sizeTotal = QSize(PieceSet::kSurfaceWidth, PieceSet::kSurfaceHeight);
+  UpdateScrollBars();
+  CreateSurfaces();
+}
+
+void CMorvaneView::CreateSurfaces() {
+  // Made once in the life of the view: a later New keeps them, and with them a drag
+  // that is in progress.
+  const qreal ratio = viewport()->devicePixelRatioF();
+  if (!m_pLayerDC->HasDC()) {
+    m_pLayerDC->CreateCompatible(ratio);
+    const int w = PieceSet::kSurfaceWidth, h = PieceSet::kSurfaceHeight;
+    m_pBackgroundBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+    m_pDragImageBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+    m_pDragMaskBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+    m_pFrameBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+  }
+  if (!m_pFrameDC->HasDC())
+    m_pFrameDC->CreateCompatible(ratio);
+}
+
+void CMorvaneView::UpdateScrollBars() {
+  const QSize visible = viewport()->size();
+  horizontalScrollBar()->setRange(0, std::max(0, m_sizeTotal.width() - visible.width()));
+  verticalScrollBar()->setRange(0, std::max(0, m_sizeTotal.height() - visible.height()));
+  horizontalScrollBar()->setPageStep(kPageStep);
+  verticalScrollBar()->setPageStep(kPageStep);
+  horizontalScrollBar()->setSingleStep(kLineStep);
+  verticalScrollBar()->setSingleStep(kLineStep);
+}
+
+void CMorvaneView::resizeEvent(QResizeEvent*) {
+  UpdateScrollBars();
+}
+
+void CMorvaneView::scrollContentsBy(int dx, int dy) {
+  viewport()->scroll(dx, dy);
+}
+
+ScrolledMapping CMorvaneView::Mapping() const {
+  return ScrolledMapping(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+void CMorvaneView::SetNextSeed(std::int32_t seed) {
+  m_nNextSeed = seed;
+}

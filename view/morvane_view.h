@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "assembly/piece_set.h"
+#include "generator/puzzle_generator.h"
+#include "shapes/shape_library.h"
+#include "view/memory_surface.h"
+#include "view/scrolled_mapping.h"
+#include "view/user_services.h"
+
+class QPaintDevice;
+
+// The one window in which the puzzle is shown and played. It owns the whole game: the
+// outline library, the generator, the pieces, the seed of the last Generate, and the
+// off-screen surfaces on which a drag draws its picture. Everything it shows is drawn
+// from the pieces; the mouse handlers turn clicks into operations on them.
+//
+// The view scrolls over a 960 × 800 logical surface (one unit a pixel, y down).
+class CMorvaneView : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit CMorvaneView(UserServices& services, QWidget* parent = nullptr);
+  ~CMorvaneView() override;
+
+  // After creation and after every New: the scroll sizes, and once in the view's life
+  // the memory surfaces. The puzzle is kept.
+  void OnInitialUpdate();
+  // Cuts a new puzzle from the seed and shows it; on failure says so and keeps the old one.
+  void OnGenerate();
+  void OnFileGenerate();
+  void OnFilePrint();
+  void OnFilePrintDirect();
+  void OnFilePrintPreview();
+  // The next Generate uses seed instead of the clock; later ones use the clock again.
+  void SetNextSeed(std::int32_t seed);
+
+  const wendrel::PieceSet& Pieces() const { return m_pieces; }
+  int Dragging() const { return m_bDragging; }
+  std::int32_t Seed() const { return m_nSeed; }
+
+ protected:
+  // Sets a painter up for logical units: on the window with the scroll position's point
+  // at the top-left corner, on a printer with the logical origin at the page's.
+  void OnPrepareDC(QPainter& dc, bool printing = false) const;
+  // Draws the whole puzzle: groups from the back (count - 1) to the front (0).
+  void OnDraw(QPainter& dc);
+  // The printout: the painted picture, one logical unit per device pixel, unscrolled.
+  void PrintOn(QPaintDevice& device);
+
+  // The player's gestures; point is in viewport pixels, as the mouse event gives it.
+  void OnLButtonDown(QPoint point);
+  void OnMouseMove(QPoint point);
+  void OnLButtonUp(QPoint point);
+  void OnRButtonDown(QPoint point);
+  void OnLButtonDblClk(QPoint point);
+  void OnRButtonDblClk(QPoint point);
+
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  // The part of the surface that a drag draws: its layers and frames cover only this.
+  static constexpr QRect kDragArea{0, 0, 910, 700};
+
+  ScrolledMapping Mapping() const;
+  void UpdateScrollBars();
+  void CreateSurfaces();
+  // Raises the group under point to the front and turns or mirrors it.
+  template <typename Change>
+  void ChangeGroupAt(QPoint point, Change change);
+  // The three layers of a drag of group 0, drawn once at the press.
+  void DrawDragLayers();
+  // One drag frame: the layers combined with the group offset by travel.
+  void ComposeDragFrame(QPoint travel);
+  // Copies the composed frame to the window at device point at.
+  void ShowDragFrame(QPainter& dc, QPoint at) const;
+
+  UserServices& m_services;
+
+  std::unique_ptr<MemorySurface> m_pLayerDC;
+  std::unique_ptr<MemorySurface> m_pFrameDC;
+  std::unique_ptr<QImage> m_pBackgroundBmp;
+  std::unique_ptr<QImage> m_pDragImageBmp;
+  std::unique_ptr<QImage> m_pDragMaskBmp;
+  std::unique_ptr<QImage> m_pFrameBmp;
+  int m_bDragging = 0;
+  QPoint m_ptDragStart;
+  int m_nHitGroup = -1;
+  wendrel::ShapeLibrary m_shapes;
+  wendrel::PuzzleGenerator m_generator;
+  wendrel::PieceSet m_pieces;
+  std::int32_t m_nSeed = 0;
+
+  // The scroll size: none until the first initial update.
+  QSize m_sizeTotal;
+  // The window shows the last composed drag frame, and repaints show it again.
+  bool m_bFrameShown = false;
+  std::optional<std::int32_t> m_nNextSeed;
+};

@@ -1,0 +1,121 @@
+#include <QMouseEvent>
+
+#include "view/morvane_view.h"
+#include "view/window_drawing.h"
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("Wendrel");
+
+}  // namespace
+
+// Qt's events, passed to the handlers in the order the platform delivers them. There is
+// no default handling behind them to pass a message on to: each event is accepted and
+// goes no further.
+
+void CMorvaneView::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  const QPoint point = event->position().toPoint();
+  if (event->button() == Qt::LeftButton)
+    OnLButtonDown(point);
+  if (event->button() == Qt::RightButton)
+    OnRButtonDown(point);
+}
+
+void CMorvaneView::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  const QPoint point = event->position().toPoint();
+  // The platform sends the release of a press made here to this view even when the
+  // button comes up outside it. Such a release is not the view's: the drag stays open,
+  // and no group is dropped where the player cannot see it.
+  if (event->button() == Qt::LeftButton && viewport()->rect().contains(point))
+    OnLButtonUp(point);
+}
+
+void CMorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Not the base handler: it would treat the double click as one more press.
+  event->accept();
+  const QPoint point = event->position().toPoint();
+  if (event->button() == Qt::LeftButton)
+    OnLButtonDblClk(point);
+  if (event->button() == Qt::RightButton)
+    OnRButtonDblClk(point);
+}
+
+void CMorvaneView::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  OnMouseMove(event->position().toPoint());
+}
+
+void CMorvaneView::OnLButtonDown(QPoint point) {
+  if (!m_pLayerDC->HasDC())
+    return;  // no surfaces before the first initial update
+  const QPoint logical = Mapping().DPtoLP(point);
+  m_nHitGroup = m_pieces.HitGroup(logical.x(), logical.y());
+  if (m_nHitGroup == -1)
+    return;
+  m_bDragging = 1;
+  m_pieces.Groups().RaiseToFront(m_nHitGroup);
+  m_ptDragStart = point;
+  // The window keeps showing the last frame until the mouse moves or a paint comes.
+  m_bFrameShown = false;
+  DrawDragLayers();
+}
+
+void CMorvaneView::OnMouseMove(QPoint point) {
+  if (!HasWindowSurface(*viewport())) {
+    m_services.MessageBox(this, QStringLiteral("Internal Error - GetDC() failed"), kAppTitle,
+                          UserServices::Icon::None);
+    return;
+  }
+  // The button state is not looked at: a drag whose release went elsewhere goes on.
+  if (m_bDragging != 1)
+    return;
+  ComposeDragFrame(point - m_ptDragStart);
+  m_bFrameShown = true;
+  UpdateAreaNow(*viewport(), Mapping().LPtoDP(kDragArea));
+}
+
+void CMorvaneView::OnLButtonUp(QPoint point) {
+  if (m_bDragging == 0)
+    return;
+  m_bDragging = 0;
+  m_bFrameShown = false;
+  const int groupsBefore = m_pieces.GroupCount();
+  // Model y runs up, the window's down.
+  m_pieces.DropFrontGroup(point.x() - m_ptDragStart.x(), m_ptDragStart.y() - point.y());
+  InvalidateAndUpdateNow(*viewport());
+  if (groupsBefore == 2 && m_pieces.GroupCount() == 1) {
+    m_services.MessageBox(this, QStringLiteral("Congratulations!"), kAppTitle,
+                          UserServices::Icon::None);
+  }
+}
+
+template <typename Change>
+void CMorvaneView::ChangeGroupAt(QPoint point, Change change) {
+  // While a drag is open its layers and its release belong to group 0: raising and
+  // turning another group now would drop that one instead at the release.
+  if (m_bDragging != 0)
+    return;
+  const QPoint logical = Mapping().DPtoLP(point);
+  m_nHitGroup = m_pieces.HitGroup(logical.x(), logical.y());
+  if (m_nHitGroup == -1)
+    return;
+  m_pieces.Groups().RaiseToFront(m_nHitGroup);
+  change();
+  // A turn about the pivot can swing a group off the surface, out of every click's reach.
+  m_pieces.KeepOnSurface(0);
+  InvalidateAndUpdateNow(*viewport());
+}
+
+void CMorvaneView::OnRButtonDown(QPoint point) {
+  ChangeGroupAt(point, [this] { m_pieces.RotateGroup(0); });
+}
+
+void CMorvaneView::OnLButtonDblClk(QPoint point) {
+  ChangeGroupAt(point, [this] { m_pieces.FlipGroup(0); });
+}
+
+void CMorvaneView::OnRButtonDblClk(QPoint point) {
+  OnRButtonDown(point);
+}

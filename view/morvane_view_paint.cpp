@@ -1,0 +1,33 @@
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "view/morvane_view.h"
+#include "view/piece_painter.h"
+
+void CMorvaneView::OnPrepareDC(QPainter& dc, bool printing) const {
+  if (!printing)
+    Mapping().Prepare(dc);
+}
+
+void CMorvaneView::OnDraw(QPainter& dc) {
+  PiecePainter painter(dc);
+  for (int g = m_pieces.GroupCount() - 1; g >= 0; --g)
+    painter.DrawGroup(m_pieces, g);
+}
+
+void CMorvaneView::paintEvent(QPaintEvent* event) {
+  QPainter dc(viewport());
+  QRegion rest = event->region();
+  if (m_bFrameShown) {
+    const QRect frame = Mapping().LPtoDP(kDragArea);
+    ShowDragFrame(dc, frame.topLeft());
+    rest -= frame;
+    if (rest.isEmpty())
+      return;
+    dc.setClipRegion(rest);
+  }
+  // The window's erase colour, then the puzzle over it.
+  dc.fillRect(rest.boundingRect(), viewport()->palette().color(QPalette::Base));
+  OnPrepareDC(dc);
+  OnDraw(dc);
+}

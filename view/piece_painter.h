@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QBrush>
+#include <QPoint>
+
+#include "assembly/piece_colour.h"
+#include "assembly/piece_set.h"
+#include "geometry/primitives.h"
+
+class QPainter;
+
+// Where a model point is drawn: the fraction is dropped first (toward zero) and the
+// origin applied afterwards, so model x = -0.5 lands on the origin's
+// column, not one to its left.
+inline QPoint ModelToLogical(wendrel::DPoint p) {
+  return QPoint(static_cast<int>(p.x) + wendrel::PieceSet::kOriginX,
+                wendrel::PieceSet::kOriginY - static_cast<int>(p.y));
+}
+
+// Fills the triangles of pieces on any painter (window, memory bitmap, printer), in
+// logical units, with no outline and no antialiasing, so that every picture of the
+// puzzle (the painted view, the drag layers, the printout) is drawn the same way.
+class PiecePainter {
+ public:
+  // Sets up painter for flat fills; the painter's pen, brush and hints are put back
+  // when the PiecePainter goes.
+  explicit PiecePainter(QPainter& painter);
+  ~PiecePainter();
+  PiecePainter(const PiecePainter&) = delete;
+  PiecePainter& operator=(const PiecePainter&) = delete;
+
+  // Group g's pieces in member order, each in its own colour; a later piece covers an
+  // earlier one, and within a piece a later triangle an earlier one.
+  void DrawGroup(const wendrel::PieceSet& pieces, int g);
+  // Group g's triangles all in one colour, as for a mask.
+  void DrawGroupIn(const wendrel::PieceSet& pieces, int g, const QBrush& brush);
+
+ private:
+  void FillPiece(const wendrel::PieceSet& pieces, int p);
+
+  QPainter& m_painter;
+  QBrush m_colours[wendrel::kPieceColourCount];
+};

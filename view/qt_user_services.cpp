@@ -1,0 +1,28 @@
+#include "view/qt_user_services.h"
+
+#include <QFileDialog>
+#include <QProcess>
+
+std::unique_ptr<QMessageBox> QtUserServices::BuildMessageBox(QWidget* owner, const QString& text,
+                                                             const QString& caption, Icon icon) {
+  const QMessageBox::Icon shown = icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon;
+  return std::make_unique<QMessageBox>(shown, caption, text, QMessageBox::Ok, owner);
+}
+
+void QtUserServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                                Icon icon) {
+  BuildMessageBox(owner, text, caption, icon)->exec();
+}
+
+bool QtUserServices::StartProgram(const QString& program, const QStringList& arguments) {
+  // The arguments go to the program as they are; no shell sees them.
+  return QProcess::startDetached(program, arguments);
+}
+
+QString QtUserServices::OpenFileName(QWidget* owner) {
+  return QFileDialog::getOpenFileName(owner);
+}
+
+QString QtUserServices::SaveFileName(QWidget* owner) {
+  return QFileDialog::getSaveFileName(owner);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMessageBox>
+#include <memory>
+
+#include "view/user_services.h"
+
+// The desktop as the program really uses it: Qt's message box and file dialogs, and
+// programs started on their own, outside this process.
+class QtUserServices : public UserServices {
+ public:
+  void MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon) override;
+  bool StartProgram(const QString& program, const QStringList& arguments) override;
+  QString OpenFileName(QWidget* owner) override;
+  QString SaveFileName(QWidget* owner) override;
+
+  // The box that MessageBox shows: owned by owner, the caption as given, the critical
+  // icon for Icon::Stop and none otherwise, and the one button OK.
+  static std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* owner, const QString& text,
+                                                      const QString& caption, Icon icon);
+};
