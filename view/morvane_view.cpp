@@ -28,6 +28,11 @@ CMorvaneView::CMorvaneView(UserServices& services, QWidget* parent)
   // picture in one copy without an erase before it.
   viewport()->setAutoFillBackground(false);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
+}
+
+QSize CMorvaneView::viewportSizeHint() const {
+  return QSize(PieceSet::kSurfaceWidth, PieceSet::kSurfaceHeight);
 }
 
 CMorvaneView::~CMorvaneView() = default;

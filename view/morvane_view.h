@@ -64,6 +64,9 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnLButtonDblClk(QPoint point);
   void OnRButtonDblClk(QPoint point);
 
+  // The whole play area, so that the window opens showing all of it where the screen
+  // has room (Qt caps it to a part of the screen).
+  QSize viewportSizeHint() const override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
