@@ -44,6 +44,10 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
   bool optionsEnded = false;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
+    // An empty argument is most likely a shell variable that was never set; taking it as
+    // "no file" would hide the mistake.
+    if (argument.isEmpty())
+      return Rejected(QStringLiteral("empty argument at position %1").arg(i + 1));
     const bool isOption = !optionsEnded && argument.startsWith(u'-') && argument != u"-";
     if (!isOption) {
       if (!info.fileName.isEmpty()) {
