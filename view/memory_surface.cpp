@@ -1,7 +1,9 @@
 #include "view/memory_surface.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -45,10 +47,17 @@ void MemorySurface::CreateCompatible(qreal devicePixelRatio) {
 }
 
 std::unique_ptr<QImage> MemorySurface::CreateCompatibleBitmap(int width, int height) const {
-  auto bitmap = std::make_unique<QImage>(ToDevice(width), ToDevice(height), QImage::Format_RGB32);
+  // Zeroed memory straight from the system: its pages are touched only when something is
+  // drawn into them, so that making the four surfaces costs nothing at start-up. RGB32
+  // ignores the top byte, so a fresh bitmap shows black until something is drawn into it.
+  const int w = ToDevice(width), h = ToDevice(height);
+  const qsizetype bytesPerLine = qsizetype(w) * 4;
+  void* memory = std::calloc(static_cast<std::size_t>(bytesPerLine * h), 1);
+  if (memory == nullptr)
+    throw std::bad_alloc();
+  auto bitmap = std::make_unique<QImage>(static_cast<uchar*>(memory), w, h, bytesPerLine,
+                                         QImage::Format_RGB32, std::free, memory);
   bitmap->setDevicePixelRatio(m_ratio);
-  // A fresh bitmap shows black until something is drawn into it.
-  bitmap->fill(Qt::black);
   return bitmap;
 }
 
