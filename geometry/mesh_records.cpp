@@ -15,7 +15,8 @@ void MeshNode::Reset() {
 }
 
 void MeshNode::AddLink(int node, int edge) {
-  if (linkCount < 0 || linkCount >= kMaxLinks) return;
+  if (linkCount < 0 || linkCount >= kMaxLinks)
+    return;
   links[linkCount] = NodeLink{node, kLinkOutline, 0.0, edge};
   ++linkCount;
 }
@@ -36,7 +37,8 @@ void MeshNode::InsertNearest(int node, double dist2) {
     i = linkCount - 1;
     ++linkCount;
   } else {
-    if (dist2 >= links[kMaxLinks - 1].dist2) return;
+    if (dist2 >= links[kMaxLinks - 1].dist2)
+      return;
     links[kMaxLinks - 1].node = node;
     links[kMaxLinks - 1].dist2 = dist2;
     i = kMaxLinks - 2;
@@ -48,16 +50,24 @@ void MeshNode::InsertNearest(int node, double dist2) {
   }
 }
 
-int MeshNode::LinkNode(int k) const { return k >= 0 && k < kMaxLinks ? links[k].node : 0; }
-int MeshNode::LinkState(int k) const { return k >= 0 && k < kMaxLinks ? links[k].state : 0; }
-int MeshNode::LinkEdge(int k) const { return k >= 0 && k < kMaxLinks ? links[k].edge : 0; }
+int MeshNode::LinkNode(int k) const {
+  return k >= 0 && k < kMaxLinks ? links[k].node : 0;
+}
+int MeshNode::LinkState(int k) const {
+  return k >= 0 && k < kMaxLinks ? links[k].state : 0;
+}
+int MeshNode::LinkEdge(int k) const {
+  return k >= 0 && k < kMaxLinks ? links[k].edge : 0;
+}
 
 void MeshNode::SetLinkState(int k, int s) {
-  if (k >= 0 && k < kMaxLinks) links[k].state = s;
+  if (k >= 0 && k < kMaxLinks)
+    links[k].state = s;
 }
 
 void MeshNode::SetLinkEdge(int k, int e) {
-  if (k >= 0 && k < kMaxLinks) links[k].edge = e;
+  if (k >= 0 && k < kMaxLinks)
+    links[k].edge = e;
 }
 
 void MeshEdge::Set(const Segment& s, int a, int b) {
@@ -67,12 +77,15 @@ void MeshEdge::Set(const Segment& s, int a, int b) {
 }
 
 void MeshEdge::AddTriangle(int t) {
-  if (triangleCount < 0 || triangleCount >= 3) return;
+  if (triangleCount < 0 || triangleCount >= 3)
+    return;
   triangles[triangleCount] = t;
   ++triangleCount;
 }
 
-int MeshEdge::Triangle(int i) const { return i == 0 || i == 1 ? triangles[i] : 0; }
+int MeshEdge::Triangle(int i) const {
+  return i == 0 || i == 1 ? triangles[i] : 0;
+}
 
 void MeshEdgeList::Clear() {
   storage_.ResetAll();
@@ -91,7 +104,8 @@ int MeshEdgeList::Append(const Segment& seg, int nodeA, int nodeB) {
 
 bool MeshEdgeList::AllInnerEdgesClosed() const {
   for (int i = outlineEdgeCount; i < edgeCount; ++i) {
-    if (storage_[i].triangleCount != 2) return false;
+    if (storage_[i].triangleCount != 2)
+      return false;
   }
   return true;
 }

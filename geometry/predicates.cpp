@@ -4,18 +4,22 @@ namespace wendrel {
 
 bool Triangle::ContainsCCW(DPoint p) const {
   const double e1 = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
-  if (e1 < 0) return false;
+  if (e1 < 0)
+    return false;
   const double e2 = (c.x - b.x) * (p.y - b.y) - (p.x - b.x) * (c.y - b.y);
-  if (e2 < 0) return false;
+  if (e2 < 0)
+    return false;
   const double e3 = (a.x - c.x) * (p.y - c.y) - (p.x - c.x) * (a.y - c.y);
   return e3 >= 0;
 }
 
 bool Triangle::ContainsCW(DPoint p) const {
   const double e1 = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
-  if (e1 > 0) return false;
+  if (e1 > 0)
+    return false;
   const double e2 = (c.x - b.x) * (p.y - b.y) - (p.x - b.x) * (c.y - b.y);
-  if (e2 > 0) return false;
+  if (e2 > 0)
+    return false;
   const double e3 = (a.x - c.x) * (p.y - c.y) - (p.x - c.x) * (a.y - c.y);
   return e3 <= 0;
 }
@@ -31,10 +35,14 @@ DPoint Centroid(DPoint a, DPoint b, DPoint c) {
 
 bool SegmentsIntersect(const Segment& s, const Segment& t) {
   const DPoint a = s.a, b = s.b, c = t.a, d = t.b;
-  if (a.x < c.x && a.x < d.x && b.x < c.x && b.x < d.x) return false;
-  if (a.x > c.x && a.x > d.x && b.x > c.x && b.x > d.x) return false;
-  if (a.y < c.y && a.y < d.y && b.y < c.y && b.y < d.y) return false;
-  if (a.y > c.y && a.y > d.y && b.y > c.y && b.y > d.y) return false;
+  if (a.x < c.x && a.x < d.x && b.x < c.x && b.x < d.x)
+    return false;
+  if (a.x > c.x && a.x > d.x && b.x > c.x && b.x > d.x)
+    return false;
+  if (a.y < c.y && a.y < d.y && b.y < c.y && b.y < d.y)
+    return false;
+  if (a.y > c.y && a.y > d.y && b.y > c.y && b.y > d.y)
+    return false;
 
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double ex = c.x - d.x, ey = c.y - d.y;
@@ -57,7 +65,8 @@ bool SharpAngleAt(DPoint vertex, DPoint far, DPoint p, double cos2Limit) {
   const DPoint u{far.x - vertex.x, far.y - vertex.y};
   const DPoint w{p.x - vertex.x, p.y - vertex.y};
   const double dot = w.x * u.x + w.y * u.y;
-  if (dot < 0) return false;
+  if (dot < 0)
+    return false;
   return dot * dot > cos2Limit * (w.x * w.x + w.y * w.y) * (u.x * u.x + u.y * u.y);
 }
 
@@ -77,7 +86,8 @@ bool CrossingX(DPoint p, DPoint q, double y, double& x) {
     lo = q;
     hi = p;
   }
-  if (!(lo.y <= y && y < hi.y)) return false;
+  if (!(lo.y <= y && y < hi.y))
+    return false;
   if (hi.y - lo.y < 0.001) {
     x = (lo.x + hi.x) * 0.5;
   } else {
@@ -88,10 +98,12 @@ bool CrossingX(DPoint p, DPoint q, double y, double& x) {
 
 bool PointInPolygon(const DPoint* v, int n, DPoint p) {
   bool inside = false;
-  if (n <= 0) return false;
+  if (n <= 0)
+    return false;
   for (int i = 1; i <= n; ++i) {
     double x;
-    if (CrossingX(v[i - 1], v[i % n], p.y, x) && x < p.x) inside = !inside;
+    if (CrossingX(v[i - 1], v[i % n], p.y, x) && x < p.x)
+      inside = !inside;
   }
   return inside;
 }

@@ -95,6 +95,8 @@ constexpr DPoint kSeeds[] = {
 
 }  // namespace
 
-void FillCogWheel(ShapeOutline& out) { out.Append(kVertices, kSeeds); }
+void FillCogWheel(ShapeOutline& out) {
+  out.Append(kVertices, kSeeds);
+}
 
 }  // namespace wendrel

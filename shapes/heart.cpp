@@ -69,6 +69,8 @@ constexpr DPoint kSeeds[] = {
 
 }  // namespace
 
-void FillHeart(ShapeOutline& out) { out.Append(kVertices, kSeeds); }
+void FillHeart(ShapeOutline& out) {
+  out.Append(kVertices, kSeeds);
+}
 
 }  // namespace wendrel

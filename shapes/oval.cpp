@@ -54,6 +54,8 @@ constexpr DPoint kSeeds[] = {
 
 }  // namespace
 
-void FillOval(ShapeOutline& out) { out.Append(kVertices, kSeeds); }
+void FillOval(ShapeOutline& out) {
+  out.Append(kVertices, kSeeds);
+}
 
 }  // namespace wendrel

@@ -3,7 +3,8 @@
 namespace wendrel {
 
 ShapeLibrary::ShapeLibrary() {
-  for (ShapeOutline& slot : slots_) slot.Reset();
+  for (ShapeOutline& slot : slots_)
+    slot.Reset();
   FillOval(slots_[0]);
   FillHeart(slots_[1]);
   FillCogWheel(slots_[2]);

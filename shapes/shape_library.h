@@ -21,9 +21,9 @@ class ShapeLibrary {
 };
 
 // The built-in figures, each written into a reset outline.
-void FillOval(ShapeOutline& out);         // slot 0
-void FillHeart(ShapeOutline& out);        // slot 1
-void FillCogWheel(ShapeOutline& out);     // slot 2
-void FillThreeLobes(ShapeOutline& out);   // slot 3
+void FillOval(ShapeOutline& out);        // slot 0
+void FillHeart(ShapeOutline& out);       // slot 1
+void FillCogWheel(ShapeOutline& out);    // slot 2
+void FillThreeLobes(ShapeOutline& out);  // slot 3
 
 }  // namespace wendrel

@@ -27,8 +27,10 @@ struct ShapeOutline {
   template <int V, int S>
   void Append(const DPoint (&newVertices)[V], const DPoint (&newSeeds)[S]) {
     static_assert(V <= kMaxVertices && S <= kMaxSeeds);
-    for (const DPoint& v : newVertices) vertices[vertexCount++] = v;
-    for (const DPoint& s : newSeeds) seeds[seedCount++] = s;
+    for (const DPoint& v : newVertices)
+      vertices[vertexCount++] = v;
+    for (const DPoint& s : newSeeds)
+      seeds[seedCount++] = s;
   }
   // Copies the counts, all vertex entries and the seeds in use; seed entries beyond
   // other.seedCount keep their old values.

@@ -109,6 +109,8 @@ constexpr DPoint kSeeds[] = {
 
 }  // namespace
 
-void FillThreeLobes(ShapeOutline& out) { out.Append(kVertices, kSeeds); }
+void FillThreeLobes(ShapeOutline& out) {
+  out.Append(kVertices, kSeeds);
+}
 
 }  // namespace wendrel

@@ -14,7 +14,8 @@ namespace {
 
 void QuietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
   // Every top-level show under the offscreen platform says this; it is harmless.
-  if (msg.contains(QLatin1String("propagateSizeHints"))) return;
+  if (msg.contains(QLatin1String("propagateSizeHints")))
+    return;
   qt_message_output(type, context, msg);
 }
 
@@ -22,7 +23,8 @@ void QuietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, cons
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+  if (::testing::GTEST_FLAG(list_tests))
+    return RUN_ALL_TESTS();
 
   // Settings and runtime files go to scratch folders, never to the user's own.
   QTemporaryDir scratch;
@@ -33,7 +35,8 @@ int main(int argc, char** argv) {
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
   setenv("XDG_CONFIG_HOME", config.constData(), 1);
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!std::getenv("QT_QPA_PLATFORM"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
   qInstallMessageHandler(QuietOffscreenNoise);
   QApplication app(argc, argv);
