@@ -1,5 +1,5 @@
 # Quick start: `make run` plays the game, `make test` runs the whole test suite headless.
-.PHONY: deps configure build run test test-asan bench format clean
+.PHONY: deps configure build run test test-asan bench format format-check clean
 
 JOBS ?= $(shell nproc)
 
@@ -28,6 +28,9 @@ bench: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build build-asan
