@@ -1,5 +1,7 @@
 #include "tests/soak/play_checker.h"
 
+#include "tests/view/puzzle_moves.h"
+
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <cmath>
@@ -48,17 +50,6 @@ const char* Name(QEvent::Type type) {
 bool IsMouseEvent(QEvent::Type type) {
   return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
-}
-
-int GroupHolding(const PieceSet& pieces, int piece) {
-  for (int g = 0; g < pieces.GroupCount(); ++g) {
-    const wendrel::PieceGroup& group = pieces.Group(g);
-    for (int j = 0; j < group.count; ++j) {
-      if (group.pieces[j] == piece)
-        return g;
-    }
-  }
-  return -1;
 }
 
 }  // namespace
@@ -179,7 +170,7 @@ void PlayChecker::CheckOutcome() {
   if (fall == 1)
     ++m_tally.joins;
   if (m_hitPiece != -1) {
-    const int g = GroupHolding(pieces, m_hitPiece);
+    const int g = GroupOf(pieces, m_hitPiece);
     if (g != 0) {
       Fail("the group that was hit is group " + std::to_string(g) + ", not the front one");
     } else if (pieces.Group(0).rotation != m_expectedRotation ||
