@@ -1,8 +1,8 @@
-# Run by cpack on the staged files of the .deb before it packs them. Debian keeps games in
-# /usr/games (apart from /usr/bin, which root's PATH holds), while an install into a prefix
-# of one's own (cmake --install --prefix DIR) keeps the programs in DIR/bin, on the user's
-# PATH. So the .deb alone moves them; the menu entry then names the game by its full path,
-# which starts it whatever the PATH of the session.
+# Run by cpack on the staged files of the .deb, before it packs them. Debian keeps games in
+# /usr/games, while an install into a prefix of one's own (cmake --install --prefix DIR)
+# keeps the programs in DIR/bin, where the user's PATH looks; so only the .deb moves them.
+# /usr/games is on the PATH of a player's session but not on root's, so the menu entry names
+# the game by its full path.
 
 set(usr ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 set(bin ${usr}/${CPACK_WENDREL_BINDIR})
