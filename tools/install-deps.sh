@@ -11,7 +11,7 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # packaging checks
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian man-db
   # headless runs, screenshots and window checks
   xvfb xauth imagemagick xdotool poppler-utils
 )
