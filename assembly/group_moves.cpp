@@ -41,6 +41,16 @@ void PieceSet::RotateGroup(int g) {
   PlaceGroup(g, group.rotation, group.flipped);
 }
 
+void PieceSet::RotateGroupBack(int g) {
+  PieceGroup& group = m_groups.groups[g];
+  if (group.flipped) {
+    group.RotateDown();
+  } else {
+    group.RotateUp();
+  }
+  PlaceGroup(g, group.rotation, group.flipped);
+}
+
 void PieceSet::FlipGroup(int g) {
   PieceGroup& group = m_groups.groups[g];
   group.flipped = group.flipped == 0 ? 1 : 0;
