@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <random>
 
 #include "assembly/group_order.h"
 #include "tests/view/mouse_driver.h"
@@ -379,6 +380,49 @@ TEST_F(KeyboardTest, DuringADragNeitherUndoRedoNorAnyKeyActs) {
   EXPECT_TRUE(Placed(view->Pieces()) == dropped);
   view->OnEditRedo();
   EXPECT_TRUE(Placed(view->Pieces()) == dropped);
+}
+
+TEST_F(KeyboardTest, AfterMixedPlayByMouseAndKeysUndoingEverythingGivesBackTheScatter) {
+  const QImage scattered = Picture();
+  MouseDriver mouse(view->viewport());
+  std::mt19937 random(kSeed);
+  const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  const QSize size = view->viewport()->size();
+  const auto anywhere = [&] { return QPoint(below(size.width()), below(size.height())); };
+  const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right,
+                          Qt::Key_Up,  Qt::Key_Down,    Qt::Key_R,      Qt::Key_M};
+  int undos = 0;
+  for (int i = 0; i < 600; ++i) {
+    switch (below(8)) {
+      case 0:
+        mouse.Drag(anywhere(), anywhere());
+        break;
+      case 1:
+        mouse.Click(Qt::RightButton, anywhere());
+        break;
+      case 2:
+        mouse.DoubleClick(Qt::LeftButton, anywhere());
+        break;
+      case 3:
+        view->OnEditUndo();
+        ++undos;
+        break;
+      case 4:
+        view->OnEditRedo();
+        break;
+      default:
+        Key(keys[below(9)], below(3) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        break;
+    }
+    ASSERT_EQ(view->Dragging(), 0);
+  }
+  ExpectPictureShowsModel();
+  EXPECT_GT(undos, 0);
+  for (int i = 0; i < 600; ++i)
+    view->OnEditUndo();
+  EXPECT_EQ(view->Pieces().GroupCount(), 15);
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(Picture() == scattered);
 }
 
 TEST_F(KeyboardTest, ASuccessfulGenerateEmptiesTheHistoryAndAFailedOneKeepsIt) {
