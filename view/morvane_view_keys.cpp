@@ -82,7 +82,9 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
       QAbstractScrollArea::keyPressEvent(event);
     return;
   }
+  // The arrows drop the group a step away; model y runs up, as Up does on the screen.
   const int step = shift ? 1 : kArrowStep;
+  int dx = 0, dy = 0;
   switch (key) {
     case Qt::Key_R:
       ChangeGroup(g, shift ? &PieceSet::RotateGroupBack : &PieceSet::RotateGroup);
@@ -90,17 +92,23 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_M:
       ChangeGroup(g, &PieceSet::FlipGroup);
       return;
-    default:
+    case Qt::Key_Left:
+      dx = -step;
       break;
+    case Qt::Key_Right:
+      dx = step;
+      break;
+    case Qt::Key_Up:
+      dy = step;
+      break;
+    case Qt::Key_Down:
+      dy = -step;
+      break;
+    default:
+      return;
   }
-  // A drop a step away; model y runs up, as Up does on the screen.
   GrabGroup(g);
-  DropFrontGroup(key == Qt::Key_Left    ? -step
-                 : key == Qt::Key_Right ? step
-                                        : 0,
-                 key == Qt::Key_Up     ? step
-                 : key == Qt::Key_Down ? -step
-                                       : 0);
+  DropFrontGroup(dx, dy);
 }
 
 void CMorvaneView::OnEditUndo() {
