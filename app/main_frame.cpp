@@ -59,23 +59,19 @@ void CMainFrame::createActions() {
   m_aboutAct->setStatusTip(tr("Display program information, version number and copyright"));
 
   // Commands reached by their keys only: no menu shows them.
-  m_fileNewAct = new QAction(tr("&New"), this);
-  m_fileNewAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  m_fileNewAct->setStatusTip(tr("Create a new document"));
-
-  m_fileOpenAct = new QAction(tr("&Open..."), this);
-  m_fileOpenAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  m_fileOpenAct->setStatusTip(tr("Open an existing document"));
-
-  m_fileSaveAct = new QAction(tr("&Save"), this);
-  m_fileSaveAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  m_fileSaveAct->setStatusTip(tr("Save the active document"));
-
-  m_filePrintAct = new QAction(tr("&Print..."), this);
-  m_filePrintAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  m_filePrintAct->setStatusTip(tr("Print the active document"));
-
+  m_fileNewAct = keyCommand(tr("&New"), Qt::CTRL | Qt::Key_N, tr("Create a new document"));
+  m_fileOpenAct = keyCommand(tr("&Open..."), Qt::CTRL | Qt::Key_O, tr("Open an existing document"));
+  m_fileSaveAct = keyCommand(tr("&Save"), Qt::CTRL | Qt::Key_S, tr("Save the active document"));
+  m_filePrintAct =
+      keyCommand(tr("&Print..."), Qt::CTRL | Qt::Key_P, tr("Print the active document"));
   addActions({m_fileNewAct, m_fileOpenAct, m_fileSaveAct, m_filePrintAct});
+}
+
+QAction* CMainFrame::keyCommand(const QString& text, QKeyCombination key, const QString& prompt) {
+  auto* command = new QAction(text, this);
+  command->setShortcut(QKeySequence(key));
+  command->setStatusTip(prompt);
+  return command;
 }
 
 CMainFrame::Commands CMainFrame::Actions() const {

@@ -49,6 +49,7 @@ class CMainFrame : public QMainWindow {
 
  private:
   void createActions();
+  QAction* keyCommand(const QString& text, QKeyCombination key, const QString& prompt);
   void createToolBars();
   void createStatusBar();
   void createMenus();
