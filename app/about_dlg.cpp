@@ -7,24 +7,15 @@
 
 #include "app/dialog_units.h"
 #include "app/product_info.h"
-
-namespace {
-
-QLabel* PlainLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-}  // namespace
+#include "app/static_text.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("About %1").arg(QLatin1String(product::kName)));
 
   auto* icon = new QLabel(this);
   icon->setPixmap(QApplication::windowIcon().pixmap(32));
-  auto* version = PlainLabel(QLatin1String(product::kVersionText), this);
-  auto* rights = PlainLabel(QLatin1String(product::kRightsNotice), this);
+  auto* version = StaticText(QLatin1String(product::kVersionText), this);
+  auto* rights = StaticText(QLatin1String(product::kRightsNotice), this);
   version->setMinimumWidth(DialogUnitsX(*this, 119));
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);

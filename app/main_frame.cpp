@@ -9,14 +9,12 @@
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
 #include "app/more_games_dlg.h"
-#include "app/morvane_app.h"
-#include "app/morvane_doc.h"
 #include "app/product_info.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
 
-CMainFrame::CMainFrame(CMorvaneApp& app, CMorvaneDoc& doc, UserServices& services)
-    : m_app(app), m_doc(doc), m_services(services), m_pView(new CMorvaneView(services, this)) {
+CMainFrame::CMainFrame(UserServices& services, const DialogRunner& runModal)
+    : m_services(services), m_runModal(runModal), m_pView(new CMorvaneView(services, this)) {
   // The name of the program alone: the document has no name to show.
   setWindowTitle(QLatin1String(product::kName));
   setCentralWidget(m_pView);
@@ -29,8 +27,7 @@ CMainFrame::CMainFrame(CMorvaneApp& app, CMorvaneDoc& doc, UserServices& service
 }
 
 void CMainFrame::createActions() {
-  // The toolbar button and the menu item are two commands with the same prompt; the view
-  // has a handler for each.
+  // The toolbar button and the menu item are two commands with the same prompt.
   const QIcon generateIcon(QStringLiteral(":/images/generate.png"));
   m_generateAct = new QAction(generateIcon, tr("Generate"), this);
   m_fileGenerateAct = new QAction(generateIcon, tr("&Generate"), this);
@@ -38,12 +35,9 @@ void CMainFrame::createActions() {
     generate->setToolTip(tr("Generate"));
     generate->setStatusTip(tr("Generate a new puzzle"));
   }
-  connect(m_generateAct, &QAction::triggered, m_pView, &CMorvaneView::OnGenerate);
-  connect(m_fileGenerateAct, &QAction::triggered, m_pView, &CMorvaneView::OnFileGenerate);
 
   m_exitAct = new QAction(tr("E&xit"), this);
   m_exitAct->setStatusTip(tr("Quit the application"));
-  connect(m_exitAct, &QAction::triggered, this, &QWidget::close);
 
   m_statusBarAct = new QAction(tr("&Status Bar"), this);
   m_statusBarAct->setStatusTip(tr("Show or hide the status bar"));
@@ -52,58 +46,48 @@ void CMainFrame::createActions() {
 
   m_instructionsAct = new QAction(tr("&Instructions..."), this);
   m_instructionsAct->setStatusTip(tr("Display instructions"));
-  connect(m_instructionsAct, &QAction::triggered, this, &CMainFrame::OnInstructions);
 
   m_termsOfUseAct = new QAction(tr("&Terms of use..."), this);
   m_termsOfUseAct->setStatusTip(tr("Display terms of use"));
-  connect(m_termsOfUseAct, &QAction::triggered, this, &CMainFrame::OnTermsOfUse);
 
   m_moreGamesAct = new QAction(tr("&More Games..."), this);
   m_moreGamesAct->setStatusTip(tr("Display website information"));
-  connect(m_moreGamesAct, &QAction::triggered, this, &CMainFrame::OnMoreGames);
 
   m_aboutAct = new QAction(QIcon(QStringLiteral(":/images/about.png")),
                            tr("&About %1...").arg(QLatin1String(product::kName)), this);
   m_aboutAct->setToolTip(tr("About"));
   m_aboutAct->setStatusTip(tr("Display program information, version number and copyright"));
-  connect(m_aboutAct, &QAction::triggered, this, [this] { m_app.OnAppAbout(); });
 
   // Commands reached by their keys only: no menu shows them.
-  auto* newAct = new QAction(tr("&New"), this);
-  newAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  newAct->setStatusTip(tr("Create a new document"));
-  connect(newAct, &QAction::triggered, this, [this] { m_app.OnFileNew(); });
-
-  auto* openAct = new QAction(tr("&Open..."), this);
-  openAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  openAct->setStatusTip(tr("Open an existing document"));
-  connect(openAct, &QAction::triggered, this, [this] { m_app.OnFileOpen(); });
-
-  auto* saveAct = new QAction(tr("&Save"), this);
-  saveAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  saveAct->setStatusTip(tr("Save the active document"));
-  connect(saveAct, &QAction::triggered, this, [this] { m_doc.OnFileSave(this); });
-
-  auto* printAct = new QAction(tr("&Print..."), this);
-  printAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  printAct->setStatusTip(tr("Print the active document"));
-  connect(printAct, &QAction::triggered, m_pView, &CMorvaneView::OnFilePrint);
-
+  m_fileNewAct = keyCommand(tr("&New"), {Qt::CTRL | Qt::Key_N}, tr("Create a new document"));
+  m_fileOpenAct =
+      keyCommand(tr("&Open..."), {Qt::CTRL | Qt::Key_O}, tr("Open an existing document"));
+  m_fileSaveAct = keyCommand(tr("&Save"), {Qt::CTRL | Qt::Key_S}, tr("Save the active document"));
+  m_filePrintAct =
+      keyCommand(tr("&Print..."), {Qt::CTRL | Qt::Key_P}, tr("Print the active document"));
   // Undo and redo of the player's moves. Ctrl+Z and Alt+Backspace are the undo keys of
   // the accelerator table; redo takes both keys that desktops use for it.
-  auto* undoAct = new QAction(tr("&Undo"), this);
-  undoAct->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-  undoAct->setStatusTip(tr("Undo the last action"));
-  connect(undoAct, &QAction::triggered, m_pView, &CMorvaneView::OnEditUndo);
+  m_editUndoAct = keyCommand(tr("&Undo"), {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace},
+                             tr("Undo the last action"));
+  m_editRedoAct = keyCommand(tr("&Redo"), {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+                             tr("Redo the previously undone action"));
+  addActions(
+      {m_fileNewAct, m_fileOpenAct, m_fileSaveAct, m_filePrintAct, m_editUndoAct, m_editRedoAct});
+}
 
-  auto* redoAct = new QAction(tr("&Redo"), this);
-  redoAct->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  redoAct->setStatusTip(tr("Redo the previously undone action"));
-  connect(redoAct, &QAction::triggered, m_pView, &CMorvaneView::OnEditRedo);
+QAction* CMainFrame::keyCommand(const QString& text, const QList<QKeySequence>& keys,
+                                const QString& prompt) {
+  auto* command = new QAction(text, this);
+  command->setShortcuts(keys);
+  command->setStatusTip(prompt);
+  return command;
+}
 
-  addActions({newAct, openAct, saveAct, printAct, undoAct, redoAct});
+CMainFrame::Commands CMainFrame::Actions() const {
+  return Commands{m_generateAct,     m_fileGenerateAct, m_exitAct,      m_statusBarAct,
+                  m_instructionsAct, m_termsOfUseAct,   m_moreGamesAct, m_aboutAct,
+                  m_fileNewAct,      m_fileOpenAct,     m_fileSaveAct,  m_filePrintAct,
+                  m_editUndoAct,     m_editRedoAct};
 }
 
 void CMainFrame::createToolBars() {
@@ -123,7 +107,6 @@ void CMainFrame::createStatusBar() {
   m_wndStatusBar = statusBar();
   showIdleMessage();
   new KeyIndicators(m_wndStatusBar, PlatformKeyLockState);
-  connect(m_statusBarAct, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
 }
 
 void CMainFrame::createMenus() {
@@ -164,7 +147,7 @@ void CMainFrame::OnMoreGames() {
   moreGamesDlg.m_strExplorerUrl = QLatin1String(product::kGamesPage);
   moreGamesDlg.m_strNetscapeUrl = QLatin1String(product::kGamesPage);
   moreGamesDlg.m_strEmail = QLatin1String(product::kEmail);
-  m_app.RunModal(moreGamesDlg);
+  m_runModal(moreGamesDlg);
 }
 
 bool CMainFrame::event(QEvent* event) {

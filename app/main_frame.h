@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 
-class CMorvaneApp;
-class CMorvaneDoc;
+#include "app/dialog_runner.h"
+
 class CMorvaneView;
 class QAction;
 class QStatusBar;
@@ -11,15 +13,36 @@ class QToolBar;
 class UserServices;
 
 // The main window: the menu, the toolbar, the status bar and the keys, with the puzzle view
-// as its only client. It wires each command to the object that handles it, and handles the
-// Help commands that show information (the About box belongs to the application).
+// as its only client. It makes the commands and shows them; which object handles each one
+// is wired by the application. The frame itself handles the Help commands that show
+// information in boxes of its own (the About box belongs to the application).
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  CMainFrame(CMorvaneApp& app, CMorvaneDoc& doc, UserServices& services);
+  // The frame's commands, for wiring them to their handlers.
+  struct Commands {
+    QAction* generate;
+    QAction* fileGenerate;
+    QAction* exit;
+    QAction* statusBar;
+    QAction* instructions;
+    QAction* termsOfUse;
+    QAction* moreGames;
+    QAction* about;
+    QAction* fileNew;
+    QAction* fileOpen;
+    QAction* fileSave;
+    QAction* filePrint;
+    QAction* editUndo;
+    QAction* editRedo;
+  };
+
+  // Modal dialogs of the frame run through runModal, which must outlive the frame.
+  CMainFrame(UserServices& services, const DialogRunner& runModal);
 
   CMorvaneView& View() const { return *m_pView; }
+  Commands Actions() const;
 
   void OnInstructions();
   void OnTermsOfUse();
@@ -30,14 +53,14 @@ class CMainFrame : public QMainWindow {
 
  private:
   void createActions();
+  QAction* keyCommand(const QString& text, const QList<QKeySequence>& keys, const QString& prompt);
   void createToolBars();
   void createStatusBar();
   void createMenus();
   void showIdleMessage();
 
-  CMorvaneApp& m_app;
-  CMorvaneDoc& m_doc;
   UserServices& m_services;
+  const DialogRunner& m_runModal;
   CMorvaneView* m_pView;
   QStatusBar* m_wndStatusBar = nullptr;
   QToolBar* m_wndToolBar = nullptr;
@@ -50,4 +73,10 @@ class CMainFrame : public QMainWindow {
   QAction* m_termsOfUseAct = nullptr;
   QAction* m_moreGamesAct = nullptr;
   QAction* m_aboutAct = nullptr;
+  QAction* m_fileNewAct = nullptr;
+  QAction* m_fileOpenAct = nullptr;
+  QAction* m_fileSaveAct = nullptr;
+  QAction* m_filePrintAct = nullptr;
+  QAction* m_editUndoAct = nullptr;
+  QAction* m_editRedoAct = nullptr;
 };

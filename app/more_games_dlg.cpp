@@ -7,15 +7,10 @@
 #include <QShowEvent>
 
 #include "app/dialog_units.h"
+#include "app/static_text.h"
 #include "app/web_browser.h"
 
 namespace {
-
-QLabel* StaticText(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
 
 QLineEdit* AddressBox(const char* id, int width, QWidget* parent) {
   auto* box = new QLineEdit(parent);

@@ -1,7 +1,9 @@
 #include "app/morvane_app.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QStatusBar>
 #include <utility>
 
 #include "app/about_dlg.h"
@@ -46,13 +48,42 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   if (!ready)
     return false;
 
-  m_pMainFrame = std::make_unique<CMainFrame>(*this, m_doc, m_services);
+  m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_runModal);
+  RouteCommands();
   CMorvaneView& view = m_pMainFrame->View();
   if (cmdInfo.seed)
     view.SetNextSeed(*cmdInfo.seed);
   view.OnInitialUpdate();
   m_pMainFrame->show();
   return true;
+}
+
+void CMorvaneApp::RouteCommands() {
+  CMainFrame& frame = *m_pMainFrame;
+  CMorvaneView& view = frame.View();
+  const CMainFrame::Commands commands = frame.Actions();
+  const auto route = [](QAction* command, auto* receiver, auto handler) {
+    QObject::connect(command, &QAction::triggered, receiver, handler);
+  };
+
+  // The frame. View, Toolbar is the toolbar's own action, which Qt wires.
+  route(commands.exit, &frame, &QWidget::close);
+  QObject::connect(commands.statusBar, &QAction::toggled, frame.statusBar(), &QWidget::setVisible);
+  route(commands.instructions, &frame, &CMainFrame::OnInstructions);
+  route(commands.termsOfUse, &frame, &CMainFrame::OnTermsOfUse);
+  route(commands.moreGames, &frame, &CMainFrame::OnMoreGames);
+  // The application and the document; they are no Qt objects, so the frame, which lives
+  // as long as the wiring, stands in as the receiver.
+  route(commands.about, &frame, [this] { OnAppAbout(); });
+  route(commands.fileNew, &frame, [this] { OnFileNew(); });
+  route(commands.fileOpen, &frame, [this] { OnFileOpen(); });
+  route(commands.fileSave, &frame, [this, &frame] { m_doc.OnFileSave(&frame); });
+  // The view.
+  route(commands.generate, &view, &CMorvaneView::OnGenerate);
+  route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);
+  route(commands.filePrint, &view, &CMorvaneView::OnFilePrint);
+  route(commands.editUndo, &view, &CMorvaneView::OnEditUndo);
+  route(commands.editRedo, &view, &CMorvaneView::OnEditRedo);
 }
 
 void CMorvaneApp::OnFileNew() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
+#include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
 
 class CMainFrame;
@@ -11,12 +11,10 @@ class UserServices;
 struct CommandLineInfo;
 
 // The application: starts up with one main frame, one document and one view for the whole
-// run, and handles the commands that belong to the program as a whole: New, Open and About.
+// run, wires every command to the object that handles it, and handles the commands that
+// belong to the program as a whole: New, Open and About.
 class CMorvaneApp {
  public:
-  // Runs a modal dialog to its end.
-  using DialogRunner = std::function<void(QDialog&)>;
-
   explicit CMorvaneApp(UserServices& services);
   ~CMorvaneApp();
 
@@ -40,8 +38,12 @@ class CMorvaneApp {
   CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
 
  private:
+  // The program's routing table: which object handles each command of the frame.
+  void RouteCommands();
+
   UserServices& m_services;
   CMorvaneDoc m_doc;
-  std::unique_ptr<CMainFrame> m_pMainFrame;
+  // Before the frame, which runs its dialogs through it.
   DialogRunner m_runModal;
+  std::unique_ptr<CMainFrame> m_pMainFrame;
 };

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "assembly/generate_puzzle.h"
 #include "generator/puzzle_generator.h"
 #include "generator/random.h"
 #include "shapes/shape_library.h"
-#include "tools/puzzle_run.h"
 
 namespace wendrel {
 namespace {
@@ -30,18 +30,12 @@ const ShapeLibrary& Library() {
 enum class Pass { kScatterPoints, kLinkNearest, kAcceptEdges, kFormTriangles, kFormPieces };
 
 // Takes a generator through the steps of a run, in the order that BuildTriangulation
-// and Generate take them, up to the start of `pass` in try `attempt`. False when the
-// run never gets there (it succeeded in an earlier try, or failed before piece
-// formation).
+// and Generate take them, up to the start of `pass` in try `attempt` (piece formation
+// comes after the try that completes the triangulation). False when the run never gets
+// there (it succeeded in an earlier try, or failed before piece formation).
 bool AdvanceTo(PuzzleGenerator& g, std::int32_t seed, Pass pass, int attempt) {
   wendrel::srand(static_cast<std::uint32_t>(seed));
   g.LoadOutline(Library().Slot(ShapeLibrary::kPuzzleSlot));
-  if (pass == Pass::kFormPieces) {
-    if (g.BuildTriangulation() == 0)
-      return false;
-    g.ResetRegions();
-    return true;
-  }
   g.ClearNodes();
   g.edges.Clear();
   g.triangles.Clear();
@@ -53,18 +47,23 @@ bool AdvanceTo(PuzzleGenerator& g, std::int32_t seed, Pass pass, int attempt) {
     return true;
   g.LinkNearest();
   g.ClassifyLinks();
-  for (int a = 0;; ++a) {
+  for (int a = 0; a < 3; ++a) {
     if (a > 0)
       g.ResetBlockedLinks();
     if (pass == Pass::kAcceptEdges && a == attempt)
       return true;
     g.AcceptEdges(PuzzleGenerator::kTryLimits[a]);
-    if (a == attempt)
+    if (pass == Pass::kFormTriangles && a == attempt)
       return true;
     g.FormTriangles();
-    if (g.edges.AllInnerEdgesClosed())
-      return false;
+    if (g.edges.AllInnerEdgesClosed()) {
+      if (pass != Pass::kFormPieces)
+        return false;
+      g.ResetRegions();
+      return true;
+    }
   }
+  return false;
 }
 
 struct Prepared {
@@ -104,11 +103,14 @@ void TimePass(benchmark::State& state, Pass pass, int attempt, Step step) {
   }
 }
 
+// The whole Generate: the generator's run and the piece set's load and scatter.
 void BM_Generate(benchmark::State& state) {
   PuzzleGenerator generator;
+  PieceSet pieces;
   int next = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(GeneratePieces(SpreadSeed(next++ % kSeedCount), Library(), generator));
+    benchmark::DoNotOptimize(
+        GeneratePuzzle(SpreadSeed(next++ % kSeedCount), Library(), generator, pieces));
   }
 }
 

@@ -9,11 +9,6 @@
 
 namespace wendrel {
 
-// The generator's part of one Generate command: seeds the random sequence with the
-// seed's unsigned 32-bit pattern, cuts the library's puzzle slot and, when the
-// triangulation succeeds, forms the pieces. Returns whether it succeeded.
-bool GeneratePieces(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator);
-
 // One whole Generate as a freshly started program makes it: a new generator, a new
 // piece set and an empty random pool. On success the piece set has been loaded, placed
 // and scattered from the same random sequence.

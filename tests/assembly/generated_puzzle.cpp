@@ -1,16 +1,13 @@
 #include "tests/assembly/generated_puzzle.h"
 
-#include "generator/random.h"
+#include <cstdint>
+
+#include "assembly/generate_puzzle.h"
 
 namespace wendrel::testing {
 
-bool GeneratedPuzzle::Generate(unsigned int seed) {
-  wendrel::srand(seed);
-  if (generator.BuildTriangulation() == 0)
-    return false;
-  generator.ResetRegions();
-  generator.FormPieces();
-  return true;
+bool GeneratedPuzzle::Generate(unsigned int seed, PieceSet& set) {
+  return GeneratePuzzle(static_cast<std::int32_t>(seed), library, generator, set);
 }
 
 void GeneratedPuzzle::LoadAtHome(PieceSet& set) const {

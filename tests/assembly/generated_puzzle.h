@@ -9,12 +9,11 @@ namespace wendrel::testing {
 // A puzzle cut, as Generate cuts it, from the outline of the puzzle slot.
 class GeneratedPuzzle {
  public:
-  GeneratedPuzzle() { generator.LoadOutline(library.Slot(ShapeLibrary::kPuzzleSlot)); }
-
-  // Seeds the sequence, triangulates and forms the pieces; false when the
-  // triangulation failed (the regions are then left alone).
-  bool Generate(unsigned int seed);
-  // Load and InitPlacement, as Generate does before it scatters.
+  // One whole Generate of the seed: on success set holds the scattered puzzle; on
+  // failure set is left alone.
+  bool Generate(unsigned int seed, PieceSet& set);
+  // Loads the last puzzle into set again at home: every piece a group of its own,
+  // unturned and unmirrored, where the solved puzzle has it.
   void LoadAtHome(PieceSet& set) const;
 
   ShapeLibrary library;

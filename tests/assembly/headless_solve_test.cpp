@@ -88,11 +88,9 @@ TEST(HeadlessGame, EveryGeneratedPuzzleCanBeSolvedByDragsDropsTurnsAndMirrors) {
   int solved = 0;
   for (unsigned int seed = 1; solved < kPuzzlesToSolve; ++seed) {
     ASSERT_LT(seed, 2u * kPuzzlesToSolve) << "too many seeds fail to triangulate";
-    if (!puzzle.Generate(seed))
-      continue;
     PieceSet set;
-    puzzle.LoadAtHome(set);
-    set.Scatter();
+    if (!puzzle.Generate(seed, set))
+      continue;
     ASSERT_TRUE(EveryGroupIsRigid(set)) << "seed " << seed;
     Solve(set, seed);
     if (HasFatalFailure())

@@ -23,7 +23,7 @@ TEST(PieceSetConstruction, StartsEmptyAndFindsNothing) {
 class LoadedGeneratedPuzzle : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(puzzle.Generate(7));
+    ASSERT_TRUE(puzzle.Generate(7, set));
     puzzle.LoadAtHome(set);
   }
   GeneratedPuzzle puzzle;

@@ -66,11 +66,7 @@ TEST_F(QuarterTurnExample, PlacingKeepsTheHomeCentroid) {
 // The puzzle of seed 11 as Generate leaves it: scattered with turns and mirrors.
 class ScatteredPuzzle : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(puzzle.Generate(11));
-    puzzle.LoadAtHome(set);
-    set.Scatter();
-  }
+  void SetUp() override { ASSERT_TRUE(puzzle.Generate(11, set)); }
   testing::GeneratedPuzzle puzzle;
   PieceSet set;
 };

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 
+#include "assembly/generate_puzzle.h"
 #include "assembly/piece_set.h"
+#include "shapes/shape_library.h"
 #include "tests/generator/generator_fixtures.h"
 #include "tests/generator/puzzle_invariants.h"
 
@@ -17,16 +20,12 @@ constexpr unsigned kSweptSeeds = 2000;
 // Seeds past the sweep that fail all three tries, so that the failure path is swept too.
 constexpr unsigned kFailingSeeds[] = {3752, 5063, 5608};
 
-::testing::AssertionResult ScattersOntoTheGrid(const PuzzleGenerator& gen) {
-  auto pieces = std::make_unique<PieceSet>();
-  pieces->Load(gen.triangles, gen.regions, gen.pieceCount);
-  pieces->InitPlacement();
-  pieces->Scatter();
-  if (pieces->GroupCount() != gen.pieceCount) {
-    return ::testing::AssertionFailure() << pieces->GroupCount() << " groups";
+::testing::AssertionResult ScattersOntoTheGrid(const PieceSet& pieces, int pieceCount) {
+  if (pieces.GroupCount() != pieceCount) {
+    return ::testing::AssertionFailure() << pieces.GroupCount() << " groups";
   }
-  for (int g = 0; g < pieces->GroupCount(); ++g) {
-    const PieceGroup& group = pieces->Group(g);
+  for (int g = 0; g < pieces.GroupCount(); ++g) {
+    const PieceGroup& group = pieces.Group(g);
     const bool onGrid =
         group.position.y == -180 || group.position.y == 0 || group.position.y == 180;
     if (group.count != 1 || !onGrid || group.rotation < 0 || group.rotation > 11) {
@@ -36,26 +35,29 @@ constexpr unsigned kFailingSeeds[] = {3752, 5063, 5608};
   return ::testing::AssertionSuccess();
 }
 
-// One seed: a finished puzzle on success, or the same failure when run again. Returns the
-// result of the run.
-int CheckSeed(unsigned seed) {
+// One seed: a finished puzzle on success, or the same failure when run again, with the
+// piece set left empty. Returns whether the run succeeded.
+bool CheckSeed(unsigned seed) {
+  static const ShapeLibrary library;
   auto gen = std::make_unique<PuzzleGenerator>();
-  const int result = fixtures::Generate(*gen, seed);
-  if (result == 1) {
+  auto pieces = std::make_unique<PieceSet>();
+  if (GeneratePuzzle(static_cast<std::int32_t>(seed), library, *gen, *pieces)) {
     EXPECT_TRUE(invariants::IsFinishedPuzzle(*gen)) << "seed " << seed;
-    EXPECT_TRUE(ScattersOntoTheGrid(*gen)) << "seed " << seed;
-    return result;
+    EXPECT_TRUE(ScattersOntoTheGrid(*pieces, gen->pieceCount)) << "seed " << seed;
+    return true;
   }
+  EXPECT_EQ(pieces->GroupCount(), 0) << "seed " << seed;
   auto again = std::make_unique<PuzzleGenerator>();
-  EXPECT_EQ(fixtures::Generate(*again, seed), 0) << "seed " << seed;
+  EXPECT_FALSE(GeneratePuzzle(static_cast<std::int32_t>(seed), library, *again, *pieces))
+      << "seed " << seed;
   EXPECT_TRUE(fixtures::SameMesh(*gen, *again)) << "seed " << seed;
-  return result;
+  return false;
 }
 
 TEST(SeedSweep, EverySeedGivesAFinishedPuzzle) {
   int failures = 0;
   for (unsigned seed = 0; seed < kSweptSeeds && !HasFailure(); ++seed) {
-    if (CheckSeed(seed) == 0)
+    if (!CheckSeed(seed))
       ++failures;
   }
   // None of these seeds fails; a failure here means generation has changed.
@@ -64,7 +66,7 @@ TEST(SeedSweep, EverySeedGivesAFinishedPuzzle) {
 
 TEST(SeedSweep, FailingSeedsFailTheSameWayTwice) {
   for (const unsigned seed : kFailingSeeds)
-    EXPECT_EQ(CheckSeed(seed), 0) << "seed " << seed;
+    EXPECT_FALSE(CheckSeed(seed)) << "seed " << seed;
 }
 
 }  // namespace

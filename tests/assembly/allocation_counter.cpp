@@ -1,6 +1,6 @@
 // Replaces the global allocation functions of the test program to count the calls.
 
-#include "tests/tools/allocation_counter.h"
+#include "tests/assembly/allocation_counter.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "assembly/piece_set.h"
+#include "generator/puzzle_generator.h"
+#include "shapes/shape_library.h"
+#include "shapes/shape_outline.h"
+
+namespace wendrel {
+
+// One whole Generate, as the game, wendrel-gen, the benchmarks and the tests all run it:
+// seeds the random sequence with the seed's unsigned 32-bit pattern, cuts the outline
+// into pieces and, when every piece got at least one triangle, loads the pieces,
+// places them at home and scatters them. Returns whether a puzzle was made; on failure
+// the piece set is left as it was, so the puzzle being played stays playable.
+bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenerator& generator,
+                    PieceSet& pieces);
+
+// The same on the library's puzzle slot, the one outline the game cuts.
+bool GeneratePuzzle(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator,
+                    PieceSet& pieces);
+
+}  // namespace wendrel
