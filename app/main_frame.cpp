@@ -42,10 +42,12 @@ void CMainFrame::createActions() {
   connect(m_fileGenerateAct, &QAction::triggered, m_pView, &CMorvaneView::OnFileGenerate);
 
   m_exitAct = new QAction(tr("E&xit"), this);
+  m_exitAct->setToolTip(tr("Exit"));
   m_exitAct->setStatusTip(tr("Quit the application"));
   connect(m_exitAct, &QAction::triggered, this, &QWidget::close);
 
   m_statusBarAct = new QAction(tr("&Status Bar"), this);
+  m_statusBarAct->setToolTip(tr("Toggle StatusBar"));
   m_statusBarAct->setStatusTip(tr("Show or hide the status bar"));
   m_statusBarAct->setCheckable(true);
   m_statusBarAct->setChecked(true);
@@ -102,6 +104,7 @@ void CMainFrame::createToolBars() {
   // The toolbar's own action stays in step with it however it is shown or hidden.
   QAction* toolbarAct = m_wndToolBar->toggleViewAction();
   toolbarAct->setText(tr("&Toolbar"));
+  toolbarAct->setToolTip(tr("Toggle ToolBar"));
   toolbarAct->setStatusTip(tr("Show or hide the toolbar"));
 }
 

@@ -19,8 +19,8 @@ void CMorvaneView::paintEvent(QPaintEvent* event) {
   QPainter dc(viewport());
   QRegion rest = event->region();
   if (m_bFrameShown) {
-    const QRect frame = Mapping().LPtoDP(kDragArea);
-    ShowDragFrame(dc, frame.topLeft());
+    const QRect frame = Mapping().LPtoDP(m_rcSurfaces);
+    ShowDragFrame(dc, rest.boundingRect() & frame);
     rest -= frame;
     if (rest.isEmpty())
       return;

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QPoint>
+#include <QRectF>
 
 #include "assembly/piece_colour.h"
 #include "assembly/piece_set.h"
@@ -16,6 +17,10 @@ inline QPoint ModelToLogical(wendrel::DPoint p) {
   return QPoint(static_cast<int>(p.x) + wendrel::PieceSet::kOriginX,
                 wendrel::PieceSet::kOriginY - static_cast<int>(p.y));
 }
+
+// The logical rectangle spanned by the corner points of group g's triangles as they are
+// drawn; a null rectangle for a group without triangles.
+QRectF GroupExtent(const wendrel::PieceSet& pieces, int g);
 
 // Fills the triangles of pieces on any painter (window, memory bitmap, printer), in
 // logical units, with no outline and no antialiasing, so that every picture of the
