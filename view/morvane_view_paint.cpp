@@ -20,7 +20,11 @@ void CMorvaneView::paintEvent(QPaintEvent* event) {
   QRegion rest = event->region();
   if (m_bFrameShown) {
     const QRect frame = Mapping().LPtoDP(m_rcSurfaces);
-    ShowDragFrame(dc, rest.boundingRect() & frame);
+    ShowDragFrame(dc, event->rect() & frame);
+    // The frame covers the whole window: a drag's repaint ends here, with no region
+    // arithmetic to make.
+    if (frame.contains(event->rect()))
+      return;
     rest -= frame;
     if (rest.isEmpty())
       return;
