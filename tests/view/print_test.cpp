@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "tests/view/expected_picture.h"
 #include "tests/view/puzzle_moves.h"
@@ -88,30 +87,18 @@ class PrintTest : public ViewTest {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
   }
 
-  QTemporaryDir scratch;
-  // What pdfimages found in the last PDF: a heading of two lines, then a line an image.
-  QString imageList;
-};
-
-// Each page pixel shows what the model puts at its logical point: the picture is the
-// screen's, scaled to fill the page with its aspect kept, and centred.
-TEST_F(PrintTest, APrintoutIsThePuzzleScaledToFillThePageAndCentred) {
-  const ModelPicture model(view->Pieces());
-  const QRectF extent = PuzzleExtent(view->Pieces());
-  for (const QSize size : {QSize(1500, 2100), QSize(2100, 1500)}) {
-    SCOPED_TRACE(size.width());
-    QImage page(size, QImage::Format_RGB32);
-    page.fill(kPaper);
-
-    view->PrintOn(page);
-
-    const double scale = std::min(size.width() / extent.width(), size.height() / extent.height());
-    const QPointF middle(size.width() / 2.0, size.height() / 2.0);
+  // Checks every seventh pixel of page against the model: where the puzzle's extent,
+  // scaled to fit area with its aspect kept and centred, puts a logical point clear of
+  // edges, the page shows that point's top piece in its colour, or paper.
+  void ExpectPageShowsPuzzle(const QImage& page, const QRectF& area) const {
+    const ModelPicture model(view->Pieces());
+    const QRectF extent = PuzzleExtent(view->Pieces());
+    const double scale = std::min(area.width() / extent.width(), area.height() / extent.height());
     const int radius = static_cast<int>(std::ceil(2 / scale)) + 1;
     int pieces = 0, paper = 0;
-    for (int y = 0; y < size.height(); y += 7) {
-      for (int x = 0; x < size.width(); x += 7) {
-        const QPointF at = extent.center() + (QPointF(x + 0.5, y + 0.5) - middle) / scale;
+    for (int y = 0; y < page.height(); y += 7) {
+      for (int x = 0; x < page.width(); x += 7) {
+        const QPointF at = extent.center() + (QPointF(x + 0.5, y + 0.5) - area.center()) / scale;
         const QPoint logical(static_cast<int>(std::floor(at.x())),
                              static_cast<int>(std::floor(at.y())));
         if (!model.ClearOfEdges(logical, radius))
@@ -121,8 +108,27 @@ TEST_F(PrintTest, APrintoutIsThePuzzleScaledToFillThePageAndCentred) {
         ++(top ? pieces : paper);
       }
     }
-    EXPECT_GT(pieces, 3000);
-    EXPECT_GT(paper, 3000);
+    EXPECT_GT(pieces, 1000);
+    EXPECT_GT(paper, 1000);
+  }
+
+  QTemporaryDir scratch;
+  // What pdfimages found in the last PDF: a heading of two lines, then a line an image.
+  QString imageList;
+};
+
+// Each page pixel shows what the model puts at its logical point: the picture is the
+// screen's, scaled to fill the page with its aspect kept, and centred.
+TEST_F(PrintTest, APrintoutIsThePuzzleScaledToFillThePageAndCentred) {
+  const QRectF extent = PuzzleExtent(view->Pieces());
+  for (const QSize size : {QSize(1500, 2100), QSize(2100, 1500)}) {
+    SCOPED_TRACE(size.width());
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(kPaper);
+
+    view->PrintOn(page);
+
+    ExpectPageShowsPuzzle(page, QRectF(QPointF(0, 0), size));
 
     // The puzzle reaches two opposite sides of the page, and lies as far from the others.
     const QRect ink = InkBox(page);
@@ -168,17 +174,13 @@ TEST_F(PrintTest, APdfPrintoutFillsThePrintableWidthOrHeightAtEveryResolution) {
   }
 }
 
-TEST_F(PrintTest, APdfPrintoutShowsThePiecesInTheirColours) {
+// A viewer smooths the edges of the shapes in a PDF: inside a piece no seam between its
+// triangles may show, so that the page shows what the screen shows.
+TEST_F(PrintTest, APdfPrintoutShowsThePuzzleAsTheScreenDoesWithNoSeams) {
   QRectF printable;
-  const QImage page = PrintToPdf(1200, QPageLayout::Portrait, 150, printable);
+  const QImage page = PrintToPdf(1200, QPageLayout::Portrait, 100, printable);
   ASSERT_FALSE(page.isNull());
-  std::set<QRgb> colours;
-  for (int y = 0; y < page.height(); y += 3) {
-    for (int x = 0; x < page.width(); x += 3)
-      colours.insert(page.pixel(x, y) & 0xffffff);
-  }
-  for (int p = 0; p < view->Pieces().PieceCount(); ++p)
-    EXPECT_TRUE(colours.count(PieceRgb(p))) << "piece " << p;
+  ExpectPageShowsPuzzle(page, printable);
 }
 
 TEST_F(PrintTest, AnEmptyViewPrintsAnEmptyPage) {
