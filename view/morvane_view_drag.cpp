@@ -88,6 +88,8 @@ void CMorvaneView::ComposeDragArea(const QRect& area, QPoint travel) {
 }
 
 void CMorvaneView::ShowDragFrame(QPainter& dc, const QRect& device) const {
+  if (device.isEmpty())
+    return;  // the repainted part lies beside the frame
   const qreal ratio = m_pFrameBmp->devicePixelRatio();
   const QRect logical = Mapping().DPtoLP(device);
   const QRect pixels(qRound(logical.x() * ratio), qRound(logical.y() * ratio),
