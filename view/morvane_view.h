@@ -55,7 +55,7 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnPrepareDC(QPainter& dc, bool printing = false) const;
   // Draws the whole puzzle: groups from the back (count - 1) to the front (0).
   void OnDraw(QPainter& dc);
-  // The printout: the puzzle as it lies, scaled to fill the page with its aspect kept,
+  // The printout: the puzzle as it lies, scaled in proportion to fill the page,
   // and centred; an empty view prints an empty page.
   void PrintOn(QPaintDevice& device);
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-// Maps extent onto the middle of page, as large as fits with its aspect kept.
+// Maps extent onto the middle of page, as large as fits in proportion.
 QTransform FitToPage(const QRectF& extent, const QRectF& page) {
   const qreal scale = std::min(page.width() / extent.width(), page.height() / extent.height());
   QTransform fit;

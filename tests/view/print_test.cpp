@@ -88,7 +88,7 @@ class PrintTest : public ViewTest {
   }
 
   // Checks every seventh pixel of page against the model: where the puzzle's extent,
-  // scaled to fit area with its aspect kept and centred, puts a logical point clear of
+  // scaled to fit area in proportion and centred, puts a logical point clear of
   // edges, the page shows that point's top piece in its colour, or paper.
   void ExpectPageShowsPuzzle(const QImage& page, const QRectF& area) const {
     const ModelPicture model(view->Pieces());
@@ -118,7 +118,7 @@ class PrintTest : public ViewTest {
 };
 
 // Each page pixel shows what the model puts at its logical point: the picture is the
-// screen's, scaled to fill the page with its aspect kept, and centred.
+// screen's, scaled in proportion to fill the page, and centred.
 TEST_F(PrintTest, APrintoutIsThePuzzleScaledToFillThePageAndCentred) {
   const QRectF extent = PuzzleExtent(view->Pieces());
   for (const QSize size : {QSize(1500, 2100), QSize(2100, 1500)}) {
