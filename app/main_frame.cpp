@@ -37,9 +37,11 @@ void CMainFrame::createActions() {
   }
 
   m_exitAct = new QAction(tr("E&xit"), this);
+  m_exitAct->setToolTip(tr("Exit"));
   m_exitAct->setStatusTip(tr("Quit the application"));
 
   m_statusBarAct = new QAction(tr("&Status Bar"), this);
+  m_statusBarAct->setToolTip(tr("Toggle StatusBar"));
   m_statusBarAct->setStatusTip(tr("Show or hide the status bar"));
   m_statusBarAct->setCheckable(true);
   m_statusBarAct->setChecked(true);
@@ -100,6 +102,7 @@ void CMainFrame::createToolBars() {
   // The toolbar's own action stays in step with it however it is shown or hidden.
   QAction* toolbarAct = m_wndToolBar->toggleViewAction();
   toolbarAct->setText(tr("&Toolbar"));
+  toolbarAct->setToolTip(tr("Toggle ToolBar"));
   toolbarAct->setStatusTip(tr("Show or hide the toolbar"));
 }
 

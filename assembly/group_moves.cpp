@@ -69,22 +69,27 @@ void PieceSet::MoveGroup(int g, int dx, int dy) {
   PlaceGroup(g, group.rotation, group.flipped);
 }
 
-void PieceSet::KeepOnSurface(int g) {
-  constexpr double kLeft = -kOriginX;
-  constexpr double kRight = kSurfaceWidth - kOriginX;
-  constexpr double kBottom = kOriginY - kSurfaceHeight;
-  constexpr double kTop = kOriginY;
+bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
+  // The area in model units, y up.
+  const double left = area.left - kOriginX, right = area.right - kOriginX;
+  const double bottom = kOriginY - area.bottom, top = kOriginY - area.top;
+  // Where a vertex may be brought: kSurfaceMargin inside the borders.
+  const double midX = (left + right) / 2, midY = (bottom + top) / 2;
+  const double innerLeft = std::min(left + kSurfaceMargin, midX);
+  const double innerRight = std::max(right - kSurfaceMargin, midX);
+  const double innerBottom = std::min(bottom + kSurfaceMargin, midY);
+  const double innerTop = std::max(top - kSurfaceMargin, midY);
 
   PieceGroup& group = m_groups.groups[g];
-  bool onSurface = false;
+  bool inArea = false;
   double nearest2 = std::numeric_limits<double>::infinity();
   DPoint shift;
   ForEachTriangle(group, [&](int t) {
     for (const DPoint& v : {m_placed[t].a, m_placed[t].b, m_placed[t].c}) {
-      if (v.x >= kLeft && v.x <= kRight && v.y >= kBottom && v.y <= kTop)
-        onSurface = true;
-      const DPoint inside{std::clamp(v.x, kLeft + kSurfaceMargin, kRight - kSurfaceMargin),
-                          std::clamp(v.y, kBottom + kSurfaceMargin, kTop - kSurfaceMargin)};
+      if (v.x >= left && v.x <= right && v.y >= bottom && v.y <= top)
+        inArea = true;
+      const DPoint inside{std::clamp(v.x, innerLeft, innerRight),
+                          std::clamp(v.y, innerBottom, innerTop)};
       const double d2 = SquaredDistance(v, inside);
       if (d2 < nearest2) {
         nearest2 = d2;
@@ -93,11 +98,12 @@ void PieceSet::KeepOnSurface(int g) {
     }
   });
   // A group without triangles has nothing to bring back.
-  if (onSurface || nearest2 == std::numeric_limits<double>::infinity())
-    return;
+  if (inArea || nearest2 == std::numeric_limits<double>::infinity())
+    return false;
   group.position.x += shift.x;
   group.position.y += shift.y;
   PlaceGroup(g, group.rotation, group.flipped);
+  return true;
 }
 
 }  // namespace wendrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assembly/play_area.h"
 #include "generator/mesh_triangle.h"
 #include "generator/piece_region.h"
 #include "geometry/growable_array.h"
@@ -77,7 +78,8 @@ class PieceSet {
   // -kOriginX to kSurfaceWidth - kOriginX and y from kOriginY - kSurfaceHeight to kOriginY.
   static constexpr int kSurfaceWidth = 960;
   static constexpr int kSurfaceHeight = 800;
-  // How far inside the surface KeepOnSurface brings a group back.
+  static constexpr PlayArea kSurfaceArea{0, 0, kSurfaceWidth, kSurfaceHeight};
+  // How far inside the play area KeepOnSurface brings a group back.
   static constexpr double kSurfaceMargin = 10.0;
 
   PieceSet();
@@ -103,11 +105,13 @@ class PieceSet {
   // One step counter-clockwise on the screen: the exact inverse of RotateGroup.
   void RotateGroupBack(int g);
   void FlipGroup(int g);
-  // A turn or a mirror about the pivot can swing a group wholly off the surface, where
-  // no click reaches it. When no vertex of group g lies on the surface (borders
-  // included), moves the group the least distance that puts its nearest vertex
-  // kSurfaceMargin inside; otherwise leaves it alone. Never joins.
-  void KeepOnSurface(int g);
+  // A turn or a mirror about the pivot can swing a group wholly out of the play area,
+  // and a window that shrinks can leave one there, where no click reaches it. When no
+  // vertex of group g lies in area, moves the group the least distance that puts its
+  // nearest vertex kSurfaceMargin inside (or on the middle line of an area narrower
+  // than two margins); otherwise leaves it alone. Returns whether it moved the group.
+  // Never joins.
+  bool KeepOnSurface(int g, const PlayArea& area);
   // Displacement in model units (y up).
   void MoveGroup(int g, int dx, int dy);
   // The first group in table order that fits group g, or -1.

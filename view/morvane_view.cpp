@@ -4,6 +4,7 @@
 #include <algorithm>
 
 using wendrel::PieceSet;
+using wendrel::PlayArea;
 
 namespace {
 
@@ -48,19 +49,44 @@ void CMorvaneView::OnInitialUpdate() {
 }
 
 void CMorvaneView::CreateSurfaces() {
-  // Made once in the life of the view: a later New keeps them, and with them a drag
-  // that is in progress.
+  // The contexts are made once in the life of the view, the bitmaps again only when the
+  // window grows: a later New keeps them, and with them a drag that is in progress.
   const qreal ratio = viewport()->devicePixelRatioF();
-  if (!m_pLayerDC->HasDC()) {
+  if (!m_pLayerDC->HasDC())
     m_pLayerDC->CreateCompatible(ratio);
-    const int w = PieceSet::kSurfaceWidth, h = PieceSet::kSurfaceHeight;
-    m_pBackgroundBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
-    m_pDragImageBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
-    m_pDragMaskBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
-    m_pFrameBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
-  }
   if (!m_pFrameDC->HasDC())
     m_pFrameDC->CreateCompatible(ratio);
+  GrowSurfaces();
+}
+
+bool CMorvaneView::GrowSurfaces() {
+  if (!m_pLayerDC->HasDC())
+    return false;  // before the first initial update
+  const PlayArea area = VisibleArea();
+  const QRect needed(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  if (m_rcSurfaces.contains(needed))
+    return false;
+  m_rcSurfaces = m_rcSurfaces.united(needed);
+  const int w = m_rcSurfaces.right() + 1, h = m_rcSurfaces.bottom() + 1;
+  m_pBackgroundBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+  m_pDragImageBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+  m_pDragMaskBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+  m_pFrameBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
+  return true;
+}
+
+PlayArea CMorvaneView::VisibleArea() const {
+  const QRect shown = Mapping().DPtoLP(viewport()->rect());
+  const QRect area = shown.united(QRect(0, 0, PieceSet::kSurfaceWidth, PieceSet::kSurfaceHeight));
+  return PlayArea{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+bool CMorvaneView::BringBackGroups() {
+  const PlayArea area = VisibleArea();
+  bool moved = false;
+  for (int g = 0; g < m_pieces.GroupCount(); ++g)
+    moved = m_pieces.KeepOnSurface(g, area) || moved;
+  return moved;
 }
 
 void CMorvaneView::UpdateScrollBars() {
@@ -75,6 +101,15 @@ void CMorvaneView::UpdateScrollBars() {
 
 void CMorvaneView::resizeEvent(QResizeEvent*) {
   UpdateScrollBars();
+  // A window made smaller can leave groups where no scrolling reaches them.
+  const bool grown = GrowSurfaces();
+  const bool moved = BringBackGroups();
+  if (m_bDragging != 0 && (grown || moved)) {
+    DrawDragLayers();
+    ResetDragFrame(m_ptFrameTravel);
+  }
+  if (moved)
+    viewport()->update();
 }
 
 void CMorvaneView::scrollContentsBy(int dx, int dy) {

@@ -11,6 +11,7 @@
 
 #include "assembly/group_history.h"
 #include "assembly/piece_set.h"
+#include "assembly/play_area.h"
 #include "generator/puzzle_generator.h"
 #include "shapes/shape_library.h"
 #include "view/memory_surface.h"
@@ -24,7 +25,8 @@ class QPaintDevice;
 // off-screen surfaces on which a drag draws its picture. Everything it shows is drawn
 // from the pieces; the mouse handlers turn clicks into operations on them.
 //
-// The view scrolls over a 960 × 800 logical surface (one unit a pixel, y down).
+// The view scrolls over a 960 × 800 logical surface (one unit a pixel, y down); a window
+// larger than the surface shows more of the logical plane, and the player plays there too.
 class CMorvaneView : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -60,7 +62,8 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnPrepareDC(QPainter& dc, bool printing = false) const;
   // Draws the whole puzzle: groups from the back (count - 1) to the front (0).
   void OnDraw(QPainter& dc);
-  // The printout: the painted picture, one logical unit per device pixel, unscrolled.
+  // The printout: the puzzle as it lies, scaled in proportion to fill the page,
+  // and centred; an empty view prints an empty page.
   void PrintOn(QPaintDevice& device);
 
   // The player's gestures; point is in viewport pixels, as the mouse event gives it.
@@ -86,12 +89,20 @@ class CMorvaneView : public QAbstractScrollArea {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  // The part of the surface that a drag draws: its layers and frames cover only this.
-  static constexpr QRect kDragArea{0, 0, 910, 700};
-
   ScrolledMapping Mapping() const;
+  // What the player sees and reaches: the surface united with what the window shows.
+  wendrel::PlayArea VisibleArea() const;
   void UpdateScrollBars();
   void CreateSurfaces();
+  // Makes the drag surfaces again when the visible area has grown past them; returns
+  // whether it did. They never shrink, so that a window shrunk and grown back, or a
+  // mouse move, makes nothing.
+  bool GrowSurfaces();
+  // Brings every group with no vertex in the visible area back into it; returns whether
+  // any moved.
+  bool BringBackGroups();
+  // Undo or redo one step of the history, unless a drag is open.
+  void StepHistory(bool (wendrel::GroupHistory::*step)(wendrel::PieceSet&));
   using GroupChange = void (wendrel::PieceSet::*)(int g);
   // Opens a step of the history and raises group g to the front: every gesture on a
   // group starts so.
@@ -109,10 +120,15 @@ class CMorvaneView : public QAbstractScrollArea {
   void DrawFocusCue(QPainter& dc) const;
   // The three layers of a drag of group 0, drawn once at the press.
   void DrawDragLayers();
-  // One drag frame: the layers combined with the group offset by travel.
-  void ComposeDragFrame(QPoint travel);
-  // Copies the composed frame to the window at device point at.
-  void ShowDragFrame(QPainter& dc, QPoint at) const;
+  // Composes the whole frame afresh with the group offset by travel.
+  void ResetDragFrame(QPoint travel);
+  // The next frame, with the group offset by travel: only the rectangle that differs
+  // from the last frame is composed again. Returns that rectangle (logical units).
+  QRect ComposeDragFrame(QPoint travel);
+  // The layers combined into the frame over the logical rectangle area.
+  void ComposeDragArea(const QRect& area, QPoint travel);
+  // Copies the frame's part under the window rectangle device to the window.
+  void ShowDragFrame(QPainter& dc, const QRect& device) const;
 
   UserServices& m_services;
 
@@ -136,6 +152,12 @@ class CMorvaneView : public QAbstractScrollArea {
 
   // The scroll size: none until the first initial update.
   QSize m_sizeTotal;
+  // The logical rectangle that the drag surfaces cover, from the origin.
+  QRect m_rcSurfaces;
+  // Where the dragged group can put a pixel into the layers: its box with a margin.
+  QRect m_rcDragGroup;
+  // The group's offset in the frame as composed last.
+  QPoint m_ptFrameTravel;
   // The window shows the last composed drag frame, and repaints show it again.
   bool m_bFrameShown = false;
   std::optional<std::int32_t> m_nNextSeed;

@@ -112,11 +112,17 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMorvaneView::OnEditUndo() {
-  if (m_bDragging == 0 && m_history.Undo(m_pieces))
-    InvalidateAndUpdateNow(*viewport());
+  StepHistory(&wendrel::GroupHistory::Undo);
 }
 
 void CMorvaneView::OnEditRedo() {
-  if (m_bDragging == 0 && m_history.Redo(m_pieces))
-    InvalidateAndUpdateNow(*viewport());
+  StepHistory(&wendrel::GroupHistory::Redo);
+}
+
+void CMorvaneView::StepHistory(bool (wendrel::GroupHistory::*step)(wendrel::PieceSet&)) {
+  if (m_bDragging != 0 || !(m_history.*step)(m_pieces))
+    return;
+  // A table from before the window was made smaller can hold a group out of reach.
+  BringBackGroups();
+  InvalidateAndUpdateNow(*viewport());
 }

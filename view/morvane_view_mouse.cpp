@@ -63,6 +63,7 @@ void CMorvaneView::OnLButtonDown(QPoint point) {
   // The window keeps showing the last frame until the mouse moves or a paint comes.
   m_bFrameShown = false;
   DrawDragLayers();
+  ResetDragFrame(QPoint(0, 0));
 }
 
 void CMorvaneView::OnMouseMove(QPoint point) {
@@ -74,9 +75,10 @@ void CMorvaneView::OnMouseMove(QPoint point) {
   // The button state is not looked at: a drag whose release went elsewhere goes on.
   if (m_bDragging != 1)
     return;
-  ComposeDragFrame(point - m_ptDragStart);
+  // The window shows the painted view or the last frame: only what changed is shown again.
+  const QRect changed = ComposeDragFrame(point - m_ptDragStart);
   m_bFrameShown = true;
-  UpdateAreaNow(*viewport(), Mapping().LPtoDP(kDragArea));
+  UpdateAreaNow(*viewport(), Mapping().LPtoDP(changed));
 }
 
 void CMorvaneView::OnLButtonUp(QPoint point) {
@@ -119,8 +121,8 @@ void CMorvaneView::ChangeGroupAt(QPoint point, GroupChange change) {
 void CMorvaneView::ChangeGroup(int g, GroupChange change) {
   GrabGroup(g);
   (m_pieces.*change)(0);
-  // A turn about the pivot can swing a group off the surface, out of every click's reach.
-  m_pieces.KeepOnSurface(0);
+  // A turn about the pivot can swing a group out of sight, out of every click's reach.
+  m_pieces.KeepOnSurface(0, VisibleArea());
   m_history.Close(m_pieces);
   InvalidateAndUpdateNow(*viewport());
 }

@@ -19,8 +19,12 @@ void CMorvaneView::paintEvent(QPaintEvent* event) {
   QPainter dc(viewport());
   QRegion rest = event->region();
   if (m_bFrameShown) {
-    const QRect frame = Mapping().LPtoDP(kDragArea);
-    ShowDragFrame(dc, frame.topLeft());
+    const QRect frame = Mapping().LPtoDP(m_rcSurfaces);
+    ShowDragFrame(dc, event->rect() & frame);
+    // The frame covers the whole window: a drag's repaint ends here, with no region
+    // arithmetic to make.
+    if (frame.contains(event->rect()))
+      return;
     rest -= frame;
     if (rest.isEmpty())
       return;

@@ -11,6 +11,7 @@ class ScrolledMapping {
   explicit ScrolledMapping(QPoint scrollPosition) : m_scroll(scrollPosition) {}
 
   QPoint DPtoLP(QPoint device) const { return device + m_scroll; }
+  QRect DPtoLP(const QRect& device) const { return device.translated(m_scroll); }
   QRect LPtoDP(const QRect& logical) const { return logical.translated(-m_scroll); }
 
   // Sets a painter of the viewport up to draw in logical units.

@@ -48,6 +48,12 @@ TEST_F(MainFrame, EveryMenuItemCarriesItsStatusPrompt) {
   }
 }
 
+TEST_F(MainFrame, ExitAndTheBarCommandsCarryTheirTooltips) {
+  EXPECT_EQ(MenuItem("&File", "E&xit")->toolTip(), "Exit");
+  EXPECT_EQ(MenuItem("&View", "&Toolbar")->toolTip(), "Toggle ToolBar");
+  EXPECT_EQ(MenuItem("&View", "&Status Bar")->toolTip(), "Toggle StatusBar");
+}
+
 TEST_F(MainFrame, ToolbarHasGenerateAndAboutWithTheirTipsAndImages) {
   const QList<QAction*> actions = ToolBar()->actions();
   ASSERT_EQ(actions.size(), 3);

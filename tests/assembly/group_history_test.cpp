@@ -88,15 +88,15 @@ class Player {
         break;
       case 1:
         m_set.RotateGroup(0);
-        m_set.KeepOnSurface(0);
+        m_set.KeepOnSurface(0, PieceSet::kSurfaceArea);
         break;
       case 2:
         m_set.RotateGroupBack(0);
-        m_set.KeepOnSurface(0);
+        m_set.KeepOnSurface(0, PieceSet::kSurfaceArea);
         break;
       case 3:
         m_set.FlipGroup(0);
-        m_set.KeepOnSurface(0);
+        m_set.KeepOnSurface(0, PieceSet::kSurfaceArea);
         break;
       default:
         Aim();
@@ -128,7 +128,7 @@ class Player {
           static_cast<int>(std::lround(other.position.x - offset.x - front.position.x)),
           static_cast<int>(std::lround(other.position.y - offset.y - front.position.y)));
     }
-    m_set.KeepOnSurface(0);
+    m_set.KeepOnSurface(0, PieceSet::kSurfaceArea);
   }
 
   PieceSet& m_set;

@@ -54,12 +54,12 @@ void Solve(PieceSet& set, unsigned int seed) {
     const PieceGroup neighbour = set.Group(j);
     if (set.Group(0).flipped != neighbour.flipped) {
       set.FlipGroup(0);
-      set.KeepOnSurface(0);
+      set.KeepOnSurface(0, PieceSet::kSurfaceArea);
     }
     for (int turns = 0; set.Group(0).rotation != neighbour.rotation; ++turns) {
       ASSERT_LT(turns, 12);
       set.RotateGroup(0);
-      set.KeepOnSurface(0);
+      set.KeepOnSurface(0, PieceSet::kSurfaceArea);
     }
     ASSERT_EQ(set.GroupCount(), groups) << "turning or mirroring joined";
     ASSERT_TRUE(EveryGroupIsRigid(set));

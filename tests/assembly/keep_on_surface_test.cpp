@@ -22,10 +22,10 @@ using testing::SetPlacement;
 constexpr double kLeft = -460, kRight = 500, kBottom = -450, kTop = 350;
 constexpr double kInset = 10;
 
-// Whether some click on the surface reaches group g.
-bool ReachableByAClick(const PieceSet& set, int g) {
-  for (int y = 0; y < PieceSet::kSurfaceHeight; ++y) {
-    for (int x = 0; x < PieceSet::kSurfaceWidth; ++x) {
+// Whether some click in area reaches group g.
+bool ReachableByAClick(const PieceSet& set, int g, const PlayArea& area = PieceSet::kSurfaceArea) {
+  for (int y = area.top; y <= area.bottom; ++y) {
+    for (int x = area.left; x <= area.right; ++x) {
       if (set.HitGroup(x, y) == g)
         return true;
     }
@@ -46,6 +46,7 @@ TEST(SurfaceConstants, DescribeTheViewsSurfaceAroundTheModelOrigin) {
   EXPECT_EQ(PieceSet::kOriginY - PieceSet::kSurfaceHeight, kBottom);
   EXPECT_EQ(PieceSet::kOriginY, kTop);
   EXPECT_EQ(PieceSet::kSurfaceMargin, kInset);
+  EXPECT_EQ(PieceSet::kSurfaceArea, (PlayArea{0, 0, 960, 800}));
 }
 
 struct OffSurfaceCase {
@@ -70,7 +71,7 @@ TEST_P(OffSurface, AGroupWhollyOffIsMovedTheLeastDistanceToTenUnitsInside) {
   const auto before = GroupVertices(set, 0);
   ASSERT_FALSE(ReachableByAClick(set, 0));
 
-  set.KeepOnSurface(0);
+  EXPECT_TRUE(set.KeepOnSurface(0, PieceSet::kSurfaceArea));
   const auto after = GroupVertices(set, 0);
   EXPECT_EQ(set.Group(0).rotation, 2);
   EXPECT_EQ(set.Group(0).flipped, 1);
@@ -108,7 +109,7 @@ TEST(KeepOnSurface, AGroupWithOneVertexOnTheSurfaceStaysExactlyWhereItIs) {
   // The square covers x from 500 to 530: its left side lies on the surface's border.
   SetPlacement(set, 0, {515, 0}, 0, 0);
   const auto before = GroupVertices(set, 0);
-  set.KeepOnSurface(0);
+  EXPECT_FALSE(set.KeepOnSurface(0, PieceSet::kSurfaceArea));
   EXPECT_EQ(set.Group(0).position, (DPoint{515, 0}));
   EXPECT_EQ(GroupVertices(set, 0), before);
 }
@@ -119,7 +120,7 @@ TEST(KeepOnSurface, AGroupWithoutTrianglesIsLeftAlone) {
   PieceSet set;
   puzzle.LoadAtHome(set);
   set.Groups().groups[0].position = DPoint{2000, 2000};
-  set.KeepOnSurface(0);
+  set.KeepOnSurface(0, PieceSet::kSurfaceArea);
   EXPECT_EQ(set.Group(0).position, (DPoint{2000, 2000}));
 }
 
@@ -133,12 +134,12 @@ TEST(KeepOnSurface, BringsBackAGroupThatATurnSwungOffTheSurface) {
   // second turn swings its near end off.
   SetPlacement(set, 0, {555, 0}, 0, 0);
   set.RotateGroup(0);
-  set.KeepOnSurface(0);
+  set.KeepOnSurface(0, PieceSet::kSurfaceArea);
   ASSERT_EQ(set.Group(0).position, (DPoint{555, 0}));
   ASSERT_TRUE(ReachableByAClick(set, 0));
   set.RotateGroup(0);
   ASSERT_FALSE(ReachableByAClick(set, 0));
-  set.KeepOnSurface(0);
+  set.KeepOnSurface(0, PieceSet::kSurfaceArea);
   EXPECT_TRUE(ReachableByAClick(set, 0));
   EXPECT_EQ(set.Group(0).rotation, 10);
 }
@@ -161,7 +162,7 @@ TEST(KeepOnSurface, BringsBackAGroupThatAMirrorSwungOffTheSurface) {
   ASSERT_TRUE(ReachableByAClick(set, 0));
   set.FlipGroup(0);
   ASSERT_FALSE(ReachableByAClick(set, 0));
-  set.KeepOnSurface(0);
+  set.KeepOnSurface(0, PieceSet::kSurfaceArea);
   EXPECT_TRUE(ReachableByAClick(set, 0));
   EXPECT_NEAR(set.Group(0).position.x, 570 - 35, 1e-9);
 }
@@ -172,10 +173,51 @@ TEST(KeepOnSurface, NeverJoinsEvenWhenItBringsAGroupIntoItsSolvedPlace) {
   // Group 0 belongs 30 units left of group 1, at x = 505: where it will be brought.
   SetPlacement(set, 1, {535, 15}, 0, 0);
   SetPlacement(set, 0, {540, 15}, 0, 0);
-  set.KeepOnSurface(0);
+  set.KeepOnSurface(0, PieceSet::kSurfaceArea);
   EXPECT_NEAR(set.Group(0).position.x, 505, 1e-9);
   EXPECT_EQ(set.GroupCount(), 2);
   EXPECT_EQ(set.FindJoinPartner(0), 1);
+}
+
+// A window larger than the surface shows more of the plane; the player reaches all of it.
+constexpr PlayArea kLargeWindow{0, 0, 1900, 1150};
+
+TEST(KeepOnSurface, AGroupInALargeWindowBeyondTheSurfaceStaysWhereItIs) {
+  PieceSet set;
+  RowOfSquares(1).LoadAtHome(set);
+  // Logical x from 1025 to 1055: off the surface, well inside the window.
+  SetPlacement(set, 0, {580, 0}, 0, 0);
+  const auto before = GroupVertices(set, 0);
+  EXPECT_FALSE(set.KeepOnSurface(0, kLargeWindow));
+  EXPECT_EQ(GroupVertices(set, 0), before);
+  EXPECT_TRUE(ReachableByAClick(set, 0, kLargeWindow));
+}
+
+TEST(KeepOnSurface, AGroupBeyondALargeWindowComesBackTenUnitsInsideItsBorder) {
+  PieceSet set;
+  RowOfSquares(1).LoadAtHome(set);
+  // The square spans model x from 1500 to 1530, y from -900 to -870: beyond the right
+  // and bottom borders (model x 1440, y -800).
+  SetPlacement(set, 0, {1515, -885}, 0, 0);
+  EXPECT_TRUE(set.KeepOnSurface(0, kLargeWindow));
+  EXPECT_NEAR(set.Group(0).position.x, 1515 - 70, 1e-9);
+  EXPECT_NEAR(set.Group(0).position.y, -885 + 80, 1e-9);
+  EXPECT_TRUE(ReachableByAClick(set, 0, kLargeWindow));
+  EXPECT_FALSE(ReachableByAClick(set, 0));
+}
+
+TEST(KeepOnSurface, AnAreaNarrowerThanTwoMarginsBringsTheGroupToItsMiddleLine) {
+  PieceSet set;
+  RowOfSquares(1).LoadAtHome(set);
+  SetPlacement(set, 0, {0, 200}, 0, 0);
+  // Six units wide: logical x from 600 to 606, model x from 140 to 146.
+  EXPECT_TRUE(set.KeepOnSurface(0, PlayArea{600, 0, 606, 800}));
+  // The nearest vertex, on the square's right side, lands on the middle line.
+  const auto after = GroupVertices(set, 0);
+  const double right =
+      std::max_element(after.begin(), after.end(), [](DPoint a, DPoint b) { return a.x < b.x; })->x;
+  EXPECT_NEAR(right, 143, 1e-9);
+  EXPECT_NEAR(set.Group(0).position.y, 200, 1e-9);
 }
 
 }  // namespace

@@ -280,7 +280,7 @@ TEST_F(KeyboardTest, RTurnsAsARightClickShiftRTurnsBackAndMMirrors) {
     PieceSet mouse = view->Pieces();
     mouse.Groups().RaiseToFront(g);
     mouse.RotateGroup(0);
-    mouse.KeepOnSurface(0);
+    mouse.KeepOnSurface(0, PieceSet::kSurfaceArea);
 
     SelectGroupOf(piece);
     const std::vector<wendrel::Triangle> before = Placed(view->Pieces());

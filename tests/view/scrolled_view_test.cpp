@@ -19,7 +19,6 @@ class ScrolledViewTest : public ViewTest {
     view->horizontalScrollBar()->setValue(300);
     view->verticalScrollBar()->setValue(250);
   }
-  QRect VisibleLogical() const { return QRect(ScrollPosition(), view->viewport()->size()); }
 };
 
 TEST_F(ScrolledViewTest, ThePictureFollowsTheScrollPosition) {

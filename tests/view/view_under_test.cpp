@@ -2,7 +2,9 @@
 
 #include "tests/view/view_under_test.h"
 
+#include <QApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -24,6 +26,12 @@ void ViewTest::ShowView(QSize size) {
   view->OnInitialUpdate();
 }
 
+void ViewTest::ResizeViewport(QSize size) {
+  view->resize(size + (view->size() - view->viewport()->size()));
+  QApplication::processEvents();
+  ASSERT_EQ(view->viewport()->size(), size);
+}
+
 void ViewTest::Generate(int seed) {
   view->SetNextSeed(seed);
   view->OnGenerate();
@@ -31,6 +39,19 @@ void ViewTest::Generate(int seed) {
 
 QImage ViewTest::Picture() const {
   return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ViewTest::WindowPicture() const {
+  QWidget* window = view->window();
+  const QRect viewport(view->viewport()->mapTo(window, QPoint(0, 0)), view->viewport()->size());
+  return window->screen()
+      ->grabWindow(window->winId(), viewport.x(), viewport.y(), viewport.width(), viewport.height())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+QRect ViewTest::VisibleLogical() const {
+  return QRect(ScrollPosition(), view->viewport()->size());
 }
 
 QPoint ViewTest::ScrollPosition() const {

@@ -45,9 +45,16 @@ class ViewTest : public ::testing::Test {
 
   // Shows the view at the given outer size and runs its first initial update.
   void ShowView(QSize size);
+  // Resizes the view so that its viewport has the given size.
+  void ResizeViewport(QSize size);
   void Generate(int seed);
   // What the viewport shows now, one image pixel per device pixel.
   QImage Picture() const;
+  // What has been drawn into the window where the viewport lies, as the screen has it:
+  // unlike Picture(), nothing is painted again for it.
+  QImage WindowPicture() const;
+  // The logical rectangle that the viewport shows.
+  QRect VisibleLogical() const;
   // Colour (no alpha) of picture at the device point of a logical point.
   QRgb PixelAtLogical(const QImage& picture, QPoint logical) const;
   QPoint LogicalToDevice(QPoint logical) const;
