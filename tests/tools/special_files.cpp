@@ -1,6 +1,7 @@
 #include "tests/tools/special_files.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -39,30 +40,36 @@ std::string MakeFifo(const std::filesystem::path& path) {
   return {};
 }
 
-FifoReader::FifoReader(std::filesystem::path path)
-    : path_(std::move(path)), thread_([this] { Read(); }) {}
+FifoReader::FifoReader(const std::filesystem::path& path)
+    // Not waiting for a writer to open: a FIFO opened so reports no end before one came.
+    : fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)), thread_([this] { Read(); }) {}
 
 FifoReader::~FifoReader() {
   if (thread_.joinable())
     Finish();
+  if (fd_ >= 0)
+    close(fd_);
 }
 
 void FifoReader::Read() {
   std::string text;
-  // Opening waits for a writer; reading ends when the last writer closes.
-  const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd >= 0) {
+  bool ended = false;
+  while (fd_ >= 0 && !ended && !stop_) {
+    pollfd ready{fd_, POLLIN, 0};
+    if (poll(&ready, 1, 100) <= 0)
+      continue;
     char buffer[4096];
-    ssize_t got = 0;
-    while ((got = read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
-      if (got > 0)
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(fd);
+    const ssize_t got = read(fd_, buffer, sizeof buffer);
+    if (got > 0)
+      text.append(buffer, static_cast<std::size_t>(got));
+    if (got == 0)
+      ended = true;  // its writer came and closed it
+    else if (got < 0 && errno != EAGAIN && errno != EINTR)
+      break;
   }
   const std::lock_guard lock(mutex_);
   text_ = std::move(text);
-  done_ = true;
+  done_ = ended;
   ended_.notify_all();
 }
 
@@ -72,15 +79,7 @@ std::optional<std::string> FifoReader::Finish() {
     std::unique_lock lock(mutex_);
     cameAndWent = ended_.wait_for(lock, std::chrono::seconds(10), [this] { return done_; });
   }
-  // Stands in for the writer that never came: opening for both never waits and counts as
-  // a writer, so the reader's open returns and its read ends when this closes.
-  for (bool done = cameAndWent; !done;) {
-    const int fd = open(path_.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd >= 0)
-      close(fd);
-    std::unique_lock lock(mutex_);
-    done = ended_.wait_for(lock, std::chrono::milliseconds(100), [this] { return done_; });
-  }
+  stop_ = true;
   thread_.join();
   if (!cameAndWent)
     return std::nullopt;

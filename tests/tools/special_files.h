@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -28,25 +29,27 @@ std::optional<DeviceNumbers> CharDevice(const std::filesystem::path& path);
 std::string MakeFifo(const std::filesystem::path& path);
 
 // Reads a FIFO on a thread of its own, from now until its writer closes it, as a reader
-// at the other end of a shell's pipe would.
+// at the other end of a shell's pipe would. The FIFO is held open from the start, so that
+// a writer that replaces it instead of writing into it is found out rather than waited for.
 class FifoReader {
  public:
-  explicit FifoReader(std::filesystem::path path);
+  explicit FifoReader(const std::filesystem::path& path);
   ~FifoReader();
   FifoReader(const FifoReader&) = delete;
   FifoReader& operator=(const FifoReader&) = delete;
 
   // Everything the writer wrote, once it has closed the FIFO; nothing when no writer came
-  // and went (the waiting reader is then released, so that the test goes on).
+  // and went within a few seconds.
   std::optional<std::string> Finish();
 
  private:
   void Read();
 
-  std::filesystem::path path_;
+  int fd_;
+  std::atomic<bool> stop_ = false;
   std::mutex mutex_;
   std::condition_variable ended_;
-  bool done_ = false;
+  bool done_ = false;  // a writer came and closed the FIFO
   std::string text_;
   std::thread thread_;
 };
