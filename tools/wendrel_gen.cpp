@@ -1,6 +1,5 @@
 // wendrel-gen: replays puzzles by their seed, for players and for differential tests.
 
-#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <string>
