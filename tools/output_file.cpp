@@ -136,6 +136,8 @@ OutputFile::~OutputFile() {
 }
 
 std::error_code OutputFile::Open() {
+  if (path_.empty())  // else the temporary file would be made in the working folder
+    return std::make_error_code(std::errc::no_such_file_or_directory);
   std::error_code ec;
   const Target target = FollowLinks(path_, ec);
   if (ec)

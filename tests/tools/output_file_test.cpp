@@ -99,6 +99,7 @@ TEST_F(OutputFileTest, NamesThatCannotTakeTheOutputAreRefusedAtOpen) {
   EXPECT_EQ(OutputFile(loop).Open(), std::errc::too_many_symbolic_link_levels);
   EXPECT_EQ(OutputFile(InScratch("missing/out.txt")).Open(), std::errc::no_such_file_or_directory);
   EXPECT_EQ(OutputFile(InScratch("")).Open(), std::errc::is_a_directory);
+  EXPECT_EQ(OutputFile("").Open(), std::errc::no_such_file_or_directory);
 
   EXPECT_TRUE(fs::is_directory(fs::symlink_status(folder)));
   EXPECT_EQ(EntriesIn(folder), 0);
