@@ -1,5 +1,5 @@
 # Quick start: `make run` plays the game, `make test` runs the whole test suite headless.
-.PHONY: deps configure build run test test-asan bench format format-check clean
+.PHONY: deps configure build run test test-asan portability bench format format-check clean
 
 JOBS ?= $(shell nproc)
 
@@ -23,6 +23,11 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
 
+# wendrel-gen built with GCC, Clang, GCC -m32 and MinGW-w64 (run under Wine) must print
+# the same puzzles.
+portability: deps
+	bash tools/check-portability.sh
+
 bench: build
 	cmake --build --preset default --target bench -j $(JOBS)
 
@@ -33,4 +38,4 @@ format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-portability

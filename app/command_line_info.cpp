@@ -1,7 +1,8 @@
 #include "app/command_line_info.h"
 
-#include <charconv>
 #include <string>
+
+#include "generator/seed_parser.h"
 
 namespace {
 
@@ -16,25 +17,6 @@ CommandLineInfo Answered(CommandLineInfo::Action action) {
   CommandLineInfo info;
   info.action = action;
   return info;
-}
-
-// A seed is a whole decimal number in the range of the 32-bit seed that Generate keeps;
-// nothing else (no blanks, no plus sign, no other base) is taken. error says why not.
-std::optional<std::int32_t> ReadSeed(const QString& text, QString& error) {
-  const std::string digits = text.toStdString();
-  const char* end = digits.data() + digits.size();
-  std::int32_t value = 0;
-  const auto [stop, result] = std::from_chars(digits.data(), end, value);
-  if (result == std::errc() && stop == end)
-    return value;
-  if (text.isEmpty()) {
-    error = QStringLiteral("--seed needs a number");
-  } else if (result == std::errc::result_out_of_range && stop == end) {
-    error = QStringLiteral("seed '%1' is out of range (-2147483648 to 2147483647)").arg(text);
-  } else {
-    error = QStringLiteral("seed '%1' is not a whole number").arg(text);
-  }
-  return std::nullopt;
 }
 
 }  // namespace
@@ -69,10 +51,10 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
         // The value may begin with a minus sign, so the next argument is taken as it is.
         text = arguments[++i];
       }
-      QString error;
-      info.seed = ReadSeed(text, error);
+      std::string error;
+      info.seed = wendrel::ParseSeed("--seed", text.toStdString(), error);
       if (!info.seed)
-        return Rejected(error);
+        return Rejected(QString::fromStdString(error));
     } else {
       return Rejected(QStringLiteral("unknown option '%1'").arg(argument));
     }

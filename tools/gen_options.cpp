@@ -1,8 +1,8 @@
 #include "tools/gen_options.h"
 
-#include <charconv>
-#include <limits>
 #include <optional>
+
+#include "generator/seed_parser.h"
 
 namespace wendrel {
 
@@ -15,26 +15,9 @@ const char* const kGenUsage =
     "--svg also writes a picture of the solved puzzle to FILE. --seeds prints one line\n"
     "for each seed A <= seed < B, each as a freshly started program would make it;\n"
     "--stats summarises those seeds. Seeds are whole numbers from -2147483648 to\n"
-    "2147483647.\n";
+    "2147483647; B may be 2147483648, so that the last seed can be listed.\n";
 
 namespace {
-
-// Reads a seed; on a bad value writes the reason to error.
-std::optional<std::int32_t> ParseSeed(const std::string& text, std::string& error) {
-  std::int64_t value = 0;
-  const char* last = text.data() + text.size();
-  const std::from_chars_result r = std::from_chars(text.data(), last, value);
-  if (r.ec == std::errc::invalid_argument || r.ptr != last) {
-    error = "seed '" + text + "' is not a whole number";
-    return std::nullopt;
-  }
-  if (r.ec == std::errc::result_out_of_range || value < std::numeric_limits<std::int32_t>::min() ||
-      value > std::numeric_limits<std::int32_t>::max()) {
-    error = "seed '" + text + "' is outside -2147483648..2147483647";
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
-}
 
 class ArgReader {
  public:
@@ -43,13 +26,8 @@ class ArgReader {
   bool Done() const { return next_ >= args_.size(); }
   const std::string& Take() { return args_[next_++]; }
 
-  std::optional<std::int32_t> TakeSeed(const std::string& option, std::string& error) {
-    if (Done()) {
-      error = option + " needs a seed";
-      return std::nullopt;
-    }
-    return ParseSeed(Take(), error);
-  }
+  // A missing value reads as an empty one, which the seed parser answers.
+  std::string_view TakeValue() { return Done() ? std::string_view() : std::string_view(Take()); }
 
  private:
   const std::vector<std::string>& args_;
@@ -87,16 +65,16 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
         return Fail("only one of --seed, --seeds and --stats may be given");
       if (arg == "--seed") {
         mode = GenOptions::Mode::kSeed;
-        const std::optional<std::int32_t> seed = reader.TakeSeed(arg, error);
+        const std::optional<std::int32_t> seed = ParseSeed(arg, reader.TakeValue(), error);
         if (!seed)
           return Fail(error);
         options.seed = *seed;
       } else {
         mode = arg == "--seeds" ? GenOptions::Mode::kSeeds : GenOptions::Mode::kStats;
-        const std::optional<std::int32_t> first = reader.TakeSeed(arg, error);
+        const std::optional<std::int32_t> first = ParseSeed(arg, reader.TakeValue(), error);
         if (!first)
           return Fail(error);
-        const std::optional<std::int32_t> end = reader.TakeSeed(arg, error);
+        const std::optional<std::int64_t> end = ParseSeedRangeEnd(arg, reader.TakeValue(), error);
         if (!end)
           return Fail(error);
         if (*end <= *first) {

@@ -15,8 +15,8 @@ struct GenOptions {
   Mode mode = Mode::kHelp;
   std::int32_t seed = 0;   // kSeed
   std::int32_t first = 0;  // kSeeds and kStats: seeds first <= seed < end
-  std::int32_t end = 0;
-  std::string svgPath;  // kSeed; empty when no picture is wanted
+  std::int64_t end = 0;    // up to 2147483648, one past the last seed
+  std::string svgPath;     // kSeed; empty when no picture is wanted
 };
 
 struct ParsedArgs {

@@ -10,8 +10,10 @@ packages=(
   qt6-base-dev libgl-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the same puzzles from other compilers and on Windows (make portability)
+  clang g++-multilib g++-mingw-w64-x86-64-posix wine64
   # packaging checks
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian man-db
   # headless runs, screenshots and window checks
   xvfb xauth imagemagick xdotool poppler-utils
 )

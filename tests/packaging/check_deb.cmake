@@ -38,10 +38,15 @@ foreach(qt libqt6core6 libqt6gui6 libqt6widgets6)
   endif()
 endforeach()
 
-# Exactly these files, so a stray install rule elsewhere in the tree shows up here.
+# Exactly these files, so a stray install rule elsewhere in the tree shows up here. Debian
+# keeps games in /usr/games.
 set(wanted
-  ./usr/bin/wendrel
-  ./usr/bin/wendrel-gen
+  ./usr/games/wendrel
+  ./usr/games/wendrel-gen
+  ./usr/share/man/man6/wendrel.6.gz
+  ./usr/share/man/man6/wendrel-gen.6.gz
+  ./usr/share/doc/wendrel/copyright
+  ./usr/share/doc/wendrel/changelog.gz
   ./usr/share/applications/org.example.Wendrel.desktop
   ./usr/share/metainfo/org.example.Wendrel.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/wendrel.svg)
@@ -64,12 +69,34 @@ if(extra OR missing)
 endif()
 
 run(dpkg-deb --extract ${deb} ${WORK}/root)
-run(${WORK}/root/usr/bin/wendrel --version)
+set(root ${WORK}/root)
+run(${root}/usr/games/wendrel --version)
 string(STRIP "${out}" version)
 if(NOT version STREQUAL "Wendrel 2.00")
   message(SEND_ERROR "wendrel --version printed '${version}'")
 endif()
-run(${WORK}/root/usr/bin/wendrel-gen --seed 1)
+run(${root}/usr/games/wendrel-gen --seed 1)
 if(NOT out MATCHES "^{")
   message(SEND_ERROR "wendrel-gen --seed 1 printed '${out}'")
+endif()
+
+# The menu entry as installed must still be valid and start the program the package holds.
+set(entry ${root}/usr/share/applications/org.example.Wendrel.desktop)
+run(desktop-file-validate ${entry})
+if(out MATCHES ": (error|warning|hint): ")
+  message(SEND_ERROR "the installed menu entry does not validate:\n${out}")
+endif()
+file(STRINGS ${entry} exec REGEX "^Exec=")
+string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" command "${exec}")
+if(NOT command STREQUAL "/usr/games/wendrel" OR NOT EXISTS ${root}${command})
+  message(SEND_ERROR "the menu entry runs '${exec}', not the game in the package")
+endif()
+
+# The changelog's latest release is the version the package declares.
+run(gzip -dc ${root}/usr/share/doc/wendrel/changelog.gz)
+file(WRITE ${WORK}/changelog "${out}")
+run(dpkg-parsechangelog -l ${WORK}/changelog -S Version)
+string(STRIP "${out}" released)
+if(NOT released STREQUAL "2.0.0")
+  message(SEND_ERROR "the changelog's latest release is '${released}', the package is 2.0.0")
 endif()

@@ -50,9 +50,9 @@ void ExpectBadInput(const ProcessResult& r, const std::string& problem) {
 
 TEST_F(GenCommandTest, BadInputExitsWithStatusTwoNamingTheProblem) {
   ExpectBadInput(Run({}), "nothing to do");
-  ExpectBadInput(Run({"--seed"}), "needs a seed");
+  ExpectBadInput(Run({"--seed"}), "--seed needs a number");
   ExpectBadInput(Run({"--seed", "twelve"}), "'twelve' is not a whole number");
-  ExpectBadInput(Run({"--seed", "2147483648"}), "outside");
+  ExpectBadInput(Run({"--seed", "2147483648"}), "out of range");
   ExpectBadInput(Run({"--seeds", "9", "3"}), "empty range");
   ExpectBadInput(Run({"--stats", "4", "4"}), "empty range");
   ExpectBadInput(Run({"--frobnicate"}), "unknown option '--frobnicate'");
@@ -98,6 +98,21 @@ TEST_F(GenCommandTest, RangeEqualsTheSingleRunsOneAfterAnother) {
   for (const char c : range.out)
     lines += c == '\n';
   EXPECT_EQ(lines, 5);
+}
+
+// The end is exclusive and may lie one past the last seed, which is then listed too.
+TEST_F(GenCommandTest, RangeReachesTheLastSeed) {
+  const ProcessResult r = Run({"--seeds", "2147483646", "2147483648"});
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  const std::size_t firstEnd = r.out.find('\n');
+  ASSERT_NE(firstEnd, std::string::npos);
+  EXPECT_EQ(ParseJson(r.out.substr(0, firstEnd + 1))["seed"].AsInt(), 2147483646);
+  EXPECT_EQ(r.out.substr(firstEnd + 1), Run({"--seed", "2147483647"}).out);
+
+  const ProcessResult stats = Run({"--stats", "2147483647", "2147483648"});
+  EXPECT_EQ(stats.status, kExitOk);
+  EXPECT_NE(stats.out.find("seeds 2147483647 <= seed < 2147483648: 1 runs"), std::string::npos)
+      << stats.out;
 }
 
 TEST_F(GenCommandTest, PictureIsWrittenForASuccessfulSeed) {
