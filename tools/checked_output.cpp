@@ -2,14 +2,45 @@
 
 #include <cerrno>
 
+#ifdef _WIN32
+#include <stdlib.h>
+#include <winerror.h>
+#endif
+
 namespace wendrel {
+
+namespace {
+
+// Forgets the reasons of earlier failures, so that a failure is told by its own.
+void ClearErrors() {
+  errno = 0;
+#ifdef _WIN32
+  _doserrno = 0;
+#endif
+}
+
+// Why the last C library call failed.
+std::error_code LastError() {
+#ifdef _WIN32
+  // Windows' C library calls a pipe closed by its reader an invalid argument; the system's
+  // own code tells it apart (Wine gives the last of these).
+  if (_doserrno == ERROR_BROKEN_PIPE || _doserrno == ERROR_NO_DATA ||
+      _doserrno == ERROR_PIPE_NOT_CONNECTED)
+    return std::make_error_code(std::errc::broken_pipe);
+#endif
+  // A stream already in error may fail without a new reason.
+  return errno != 0 ? std::error_code(errno, std::generic_category())
+                    : std::make_error_code(std::errc::io_error);
+}
+
+}  // namespace
 
 CheckedOutput::CheckedOutput(std::FILE* file) : file_(file), stream_(this) {}
 
 int CheckedOutput::overflow(int c) {
   if (traits_type::eq_int_type(c, traits_type::eof()))
     return traits_type::not_eof(c);
-  errno = 0;
+  ClearErrors();
   if (std::fputc(c, file_) == EOF) {
     Fail();
     return traits_type::eof();
@@ -18,7 +49,7 @@ int CheckedOutput::overflow(int c) {
 }
 
 std::streamsize CheckedOutput::xsputn(const char* text, std::streamsize size) {
-  errno = 0;
+  ClearErrors();
   const std::size_t written = std::fwrite(text, 1, static_cast<std::size_t>(size), file_);
   if (written < static_cast<std::size_t>(size))
     Fail();
@@ -26,7 +57,7 @@ std::streamsize CheckedOutput::xsputn(const char* text, std::streamsize size) {
 }
 
 int CheckedOutput::sync() {
-  errno = 0;
+  ClearErrors();
   if (std::fflush(file_) != 0) {
     Fail();
     return -1;
@@ -36,19 +67,15 @@ int CheckedOutput::sync() {
 
 std::error_code CheckedOutput::Close() {
   stream_.flush();
-  errno = 0;
+  ClearErrors();
   if (std::fclose(file_) != 0)
     Fail();
   return error_;
 }
 
 void CheckedOutput::Fail() {
-  if (error_)
-    return;
-  // The C library sets errno on a failed write; a stream already in error may fail
-  // without a new reason.
-  error_ = errno != 0 ? std::error_code(errno, std::generic_category())
-                      : std::make_error_code(std::errc::io_error);
+  if (!error_)
+    error_ = LastError();
 }
 
 }  // namespace wendrel
