@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "tests/app/started_app.h"
-#include "tests/tools/special_files.h"
+#include "tests/tools/device_nodes.h"
 
 namespace {
 

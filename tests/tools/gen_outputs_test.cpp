@@ -12,8 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "tests/tools/device_nodes.h"
 #include "tests/tools/gen_process.h"
-#include "tests/tools/special_files.h"
 #include "tools/gen_command.h"
 
 namespace wendrel {

@@ -11,8 +11,8 @@
 #include <string>
 #include <system_error>
 
+#include "tests/tools/device_nodes.h"
 #include "tests/tools/gen_process.h"
-#include "tests/tools/special_files.h"
 
 namespace wendrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/tools/special_files.h"
+#include "tests/tools/device_nodes.h"
 
 #include <fcntl.h>
 #include <poll.h>
