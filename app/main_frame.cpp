@@ -89,7 +89,21 @@ void CMainFrame::createActions() {
   printAct->setStatusTip(tr("Print the active document"));
   connect(printAct, &QAction::triggered, m_pView, &CMorvaneView::OnFilePrint);
 
-  addActions({newAct, openAct, saveAct, printAct});
+  // Undo and redo of the player's moves. Ctrl+Z and Alt+Backspace are the undo keys of
+  // the accelerator table; redo takes both keys that desktops use for it.
+  auto* undoAct = new QAction(tr("&Undo"), this);
+  undoAct->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+  undoAct->setStatusTip(tr("Undo the last action"));
+  connect(undoAct, &QAction::triggered, m_pView, &CMorvaneView::OnEditUndo);
+
+  auto* redoAct = new QAction(tr("&Redo"), this);
+  redoAct->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  redoAct->setStatusTip(tr("Redo the previously undone action"));
+  connect(redoAct, &QAction::triggered, m_pView, &CMorvaneView::OnEditRedo);
+
+  addActions({newAct, openAct, saveAct, printAct, undoAct, redoAct});
 }
 
 void CMainFrame::createToolBars() {

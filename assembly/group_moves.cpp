@@ -29,15 +29,30 @@ int PieceSet::HitGroup(int x, int y) const {
   return -1;
 }
 
-void PieceSet::RotateGroup(int g) {
-  PieceGroup& group = m_groups.groups[g];
-  // The mirror follows the turn, so a mirrored group turns the other way in the model
-  // to turn clockwise on the screen.
-  if (group.flipped) {
+namespace {
+
+// One rotation step that turns the group one way on the screen. The mirror follows the
+// turn, so a mirrored group steps the other way in the model for the same turn on the
+// screen.
+void StepOnScreen(PieceGroup& group, bool clockwise) {
+  if ((group.flipped != 0) == clockwise) {
     group.RotateUp();
   } else {
     group.RotateDown();
   }
+}
+
+}  // namespace
+
+void PieceSet::RotateGroup(int g) {
+  PieceGroup& group = m_groups.groups[g];
+  StepOnScreen(group, true);
+  PlaceGroup(g, group.rotation, group.flipped);
+}
+
+void PieceSet::RotateGroupBack(int g) {
+  PieceGroup& group = m_groups.groups[g];
+  StepOnScreen(group, false);
   PlaceGroup(g, group.rotation, group.flipped);
 }
 

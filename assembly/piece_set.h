@@ -100,6 +100,8 @@ class PieceSet {
   int HitGroup(int x, int y) const;
   // One step clockwise as seen on the screen, mirrored or not.
   void RotateGroup(int g);
+  // One step counter-clockwise on the screen: the exact inverse of RotateGroup.
+  void RotateGroupBack(int g);
   void FlipGroup(int g);
   // A turn or a mirror about the pivot can swing a group wholly off the surface, where
   // no click reaches it. When no vertex of group g lies on the surface (borders

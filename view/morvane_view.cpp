@@ -29,6 +29,9 @@ CMorvaneView::CMorvaneView(UserServices& services, QWidget* parent)
   viewport()->setAutoFillBackground(false);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
+  // The keys of keyboard play reach the view from the start.
+  setFocusPolicy(Qt::StrongFocus);
+  setFocus();
 }
 
 QSize CMorvaneView::viewportSizeHint() const {

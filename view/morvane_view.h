@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "assembly/group_history.h"
 #include "assembly/piece_set.h"
 #include "generator/puzzle_generator.h"
 #include "shapes/shape_library.h"
@@ -42,10 +43,16 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnFilePrintPreview();
   // The next Generate uses seed instead of the clock; later ones use the clock again.
   void SetNextSeed(std::int32_t seed);
+  // Take back the last change of the groups, or make the last one taken back again.
+  // Neither acts while a drag is open.
+  void OnEditUndo();
+  void OnEditRedo();
 
   const wendrel::PieceSet& Pieces() const { return m_pieces; }
   int Dragging() const { return m_bDragging; }
   std::int32_t Seed() const { return m_nSeed; }
+  // The group that the keys act on, or -1.
+  int SelectedGroup() const;
 
  protected:
   // Sets a painter up for logical units: on the window with the scroll position's point
@@ -74,6 +81,9 @@ class CMorvaneView : public QAbstractScrollArea {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // The keys of keyboard play; see morvane_view_keys.cpp.
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // The part of the surface that a drag draws: its layers and frames cover only this.
@@ -82,9 +92,21 @@ class CMorvaneView : public QAbstractScrollArea {
   ScrolledMapping Mapping() const;
   void UpdateScrollBars();
   void CreateSurfaces();
-  // Raises the group under point to the front and turns or mirrors it.
-  template <typename Change>
-  void ChangeGroupAt(QPoint point, Change change);
+  using GroupChange = void (wendrel::PieceSet::*)(int g);
+  // Opens a step of the history and raises group g to the front: every gesture on a
+  // group starts so.
+  void GrabGroup(int g);
+  // Drops group 0 by (dx, dy) model units, joins it where it fits, closes the step,
+  // repaints, and congratulates when this join solved the puzzle.
+  void DropFrontGroup(int dx, int dy);
+  // Raises group g to the front and turns or mirrors it, as one step.
+  void ChangeGroup(int g, GroupChange change);
+  // The same for the group under point, if any.
+  void ChangeGroupAt(QPoint point, GroupChange change);
+  // Keyboard play: the selection and its focus cue.
+  void SelectNextGroup(bool backwards);
+  void ClearSelection();
+  void DrawFocusCue(QPainter& dc) const;
   // The three layers of a drag of group 0, drawn once at the press.
   void DrawDragLayers();
   // One drag frame: the layers combined with the group offset by travel.
@@ -107,6 +129,10 @@ class CMorvaneView : public QAbstractScrollArea {
   wendrel::PuzzleGenerator m_generator;
   wendrel::PieceSet m_pieces;
   std::int32_t m_nSeed = 0;
+  wendrel::GroupHistory m_history;
+  // A piece of the group that the keys act on, or -1: piece indices, unlike group
+  // indices, survive every raise and join.
+  int m_nSelectedPiece = -1;
 
   // The scroll size: none until the first initial update.
   QSize m_sizeTotal;

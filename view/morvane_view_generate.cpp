@@ -49,5 +49,8 @@ void CMorvaneView::OnGenerate() {
   // An open drag's layers show the old puzzle; its release must not move a new group.
   m_bDragging = 0;
   m_bFrameShown = false;
+  // Nothing done to the old puzzle applies to this one.
+  m_history.Clear();
+  m_nSelectedPiece = -1;
   InvalidateAndUpdateNow(*viewport());
 }

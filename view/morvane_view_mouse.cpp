@@ -15,6 +15,9 @@ const QString kAppTitle = QStringLiteral("Wendrel");
 
 void CMorvaneView::mousePressEvent(QMouseEvent* event) {
   event->accept();
+  // Playing with the mouse ends playing with the keys.
+  setFocus(Qt::MouseFocusReason);
+  ClearSelection();
   const QPoint point = event->position().toPoint();
   if (event->button() == Qt::LeftButton)
     OnLButtonDown(point);
@@ -55,7 +58,7 @@ void CMorvaneView::OnLButtonDown(QPoint point) {
   if (m_nHitGroup == -1)
     return;
   m_bDragging = 1;
-  m_pieces.Groups().RaiseToFront(m_nHitGroup);
+  GrabGroup(m_nHitGroup);
   m_ptDragStart = point;
   // The window keeps showing the last frame until the mouse moves or a paint comes.
   m_bFrameShown = false;
@@ -81,9 +84,19 @@ void CMorvaneView::OnLButtonUp(QPoint point) {
     return;
   m_bDragging = 0;
   m_bFrameShown = false;
-  const int groupsBefore = m_pieces.GroupCount();
   // Model y runs up, the window's down.
-  m_pieces.DropFrontGroup(point.x() - m_ptDragStart.x(), m_ptDragStart.y() - point.y());
+  DropFrontGroup(point.x() - m_ptDragStart.x(), m_ptDragStart.y() - point.y());
+}
+
+void CMorvaneView::GrabGroup(int g) {
+  m_history.Open(m_pieces);
+  m_pieces.Groups().RaiseToFront(g);
+}
+
+void CMorvaneView::DropFrontGroup(int dx, int dy) {
+  const int groupsBefore = m_pieces.GroupCount();
+  m_pieces.DropFrontGroup(dx, dy);
+  m_history.Close(m_pieces);
   InvalidateAndUpdateNow(*viewport());
   if (groupsBefore == 2 && m_pieces.GroupCount() == 1) {
     m_services.MessageBox(this, QStringLiteral("Congratulations!"), kAppTitle,
@@ -91,8 +104,7 @@ void CMorvaneView::OnLButtonUp(QPoint point) {
   }
 }
 
-template <typename Change>
-void CMorvaneView::ChangeGroupAt(QPoint point, Change change) {
+void CMorvaneView::ChangeGroupAt(QPoint point, GroupChange change) {
   // While a drag is open its layers and its release belong to group 0: raising and
   // turning another group now would drop that one instead at the release.
   if (m_bDragging != 0)
@@ -101,19 +113,24 @@ void CMorvaneView::ChangeGroupAt(QPoint point, Change change) {
   m_nHitGroup = m_pieces.HitGroup(logical.x(), logical.y());
   if (m_nHitGroup == -1)
     return;
-  m_pieces.Groups().RaiseToFront(m_nHitGroup);
-  change();
+  ChangeGroup(m_nHitGroup, change);
+}
+
+void CMorvaneView::ChangeGroup(int g, GroupChange change) {
+  GrabGroup(g);
+  (m_pieces.*change)(0);
   // A turn about the pivot can swing a group off the surface, out of every click's reach.
   m_pieces.KeepOnSurface(0);
+  m_history.Close(m_pieces);
   InvalidateAndUpdateNow(*viewport());
 }
 
 void CMorvaneView::OnRButtonDown(QPoint point) {
-  ChangeGroupAt(point, [this] { m_pieces.RotateGroup(0); });
+  ChangeGroupAt(point, &wendrel::PieceSet::RotateGroup);
 }
 
 void CMorvaneView::OnLButtonDblClk(QPoint point) {
-  ChangeGroupAt(point, [this] { m_pieces.FlipGroup(0); });
+  ChangeGroupAt(point, &wendrel::PieceSet::FlipGroup);
 }
 
 void CMorvaneView::OnRButtonDblClk(QPoint point) {

@@ -30,4 +30,5 @@ void CMorvaneView::paintEvent(QPaintEvent* event) {
   dc.fillRect(rest.boundingRect(), viewport()->palette().color(QPalette::Base));
   OnPrepareDC(dc);
   OnDraw(dc);
+  DrawFocusCue(dc);
 }
