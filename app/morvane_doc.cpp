@@ -1,11 +1,15 @@
 #include "app/morvane_doc.h"
 
+#include <QByteArray>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 
 #include "app/product_info.h"
+#include "tools/output_file.h"
 #include "view/user_services.h"
 
 CMorvaneDoc::CMorvaneDoc(UserServices& services) : m_services(services) {}
@@ -33,17 +37,20 @@ void CMorvaneDoc::OnFileSave(QWidget* owner) {
 }
 
 bool CMorvaneDoc::OnSaveDocument(const QString& path, QWidget* owner) {
-  // Written aside and moved into place on commit, so that a failed save leaves an existing
-  // file as it was.
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly)) {
-    QDataStream archive(&file);
-    Serialize(archive);
-    if (file.commit())
-      return true;
-  }
-  ReportFileError(
-      owner, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+  QByteArray contents;
+  QDataStream archive(&contents, QIODevice::WriteOnly);
+  Serialize(archive);
+  // The shared writer: a file is replaced only once written whole, so that a failed save
+  // leaves it as it was, and a device or a FIFO chosen as the file is written, not replaced.
+  wendrel::OutputFile file(std::filesystem::path(path.toStdU16String()));
+  std::error_code ec = file.Open();
+  if (!ec)
+    ec = file.Commit(std::string_view(contents.constData(), contents.size()));
+  if (!ec)
+    return true;
+  ReportFileError(owner,
+                  tr("Cannot save %1:\n%2")
+                      .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(ec.message())));
   return false;
 }
 

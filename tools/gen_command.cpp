@@ -2,9 +2,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <system_error>
 
 #include "tools/gen_options.h"
-#include "tools/pending_file.h"
+#include "tools/output_file.h"
 #include "tools/puzzle_run.h"
 #include "tools/puzzle_svg.h"
 #include "tools/run_json.h"
@@ -23,12 +24,16 @@ void PrintRun(std::ostream& out, const PuzzleRun& run) {
 
 int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
             std::ostream& err) {
-  PendingFile picture(options.svgPath);
+  OutputFile picture(options.svgPath);
   const bool wantPicture = !options.svgPath.empty();
   // An unwritable picture is bad input: found before the run, so nothing is printed.
-  if (wantPicture && !picture.Open()) {
-    err << "wendrel-gen: cannot write the picture to '" << options.svgPath << "'\n" << kGenUsage;
-    return kExitBadInput;
+  if (wantPicture) {
+    if (const std::error_code ec = picture.Open()) {
+      err << "wendrel-gen: cannot write the picture to '" << options.svgPath
+          << "': " << ec.message() << '\n'
+          << kGenUsage;
+      return kExitBadInput;
+    }
   }
   const PuzzleRun run(options.seed, library);
   PrintRun(out, run);
@@ -38,15 +43,17 @@ int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream
     err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
     return kExitNoPicture;
   }
-  if (!picture.Commit(PuzzleSvg(run.generator()))) {
-    err << "wendrel-gen: writing the picture to '" << options.svgPath << "' failed\n";
+  if (const std::error_code ec = picture.Commit(PuzzleSvg(run.generator()))) {
+    err << "wendrel-gen: writing the picture to '" << options.svgPath
+        << "' failed: " << ec.message() << '\n';
     return kExitNoPicture;
   }
   return kExitOk;
 }
 
 void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
-  for (std::int64_t seed = options.first; seed < options.end; ++seed) {
+  // Once the output is lost, the rest of the range would be computed for no one.
+  for (std::int64_t seed = options.first; seed < options.end && out; ++seed) {
     PrintRun(out, PuzzleRun(static_cast<std::int32_t>(seed), library));
   }
 }

@@ -8,7 +8,8 @@ namespace wendrel {
 
 // Exit statuses of wendrel-gen.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitNoPicture = 1;  // the picture could not be made or written
+inline constexpr int kExitNoPicture = 1;   // the picture could not be made or written
+inline constexpr int kExitNotWritten = 1;  // the standard output could not be written
 inline constexpr int kExitBadInput = 2;
 
 // The whole of wendrel-gen, given the arguments after the program name. Results go to

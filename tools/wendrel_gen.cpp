@@ -1,13 +1,23 @@
 // wendrel-gen: replays puzzles by their seed, for players and for differential tests.
 
+#include <cstdio>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "tools/checked_output.h"
 #include "tools/gen_command.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return wendrel::RunGenCommand(args, std::cout, std::cerr);
+  wendrel::CheckedOutput out(stdout);
+  const int status = wendrel::RunGenCommand(args, out.stream(), std::cerr);
+  const std::error_code lost = out.Close();
+  if (!lost)
+    return status;
+  // A reader that stopped early (`| head`) wanted no more; that is no error to report.
+  if (lost != std::errc::broken_pipe)
+    std::cerr << "wendrel-gen: cannot write the output: " << lost.message() << '\n';
+  return wendrel::kExitNotWritten;
 }

@@ -1,6 +1,5 @@
 #include "tests/tools/gen_process.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -50,18 +49,25 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 ProcessResult RunGenProcess(const std::vector<std::string>& args,
-                            const std::filesystem::path& scratch) {
-  const std::filesystem::path out = scratch / "stdout.txt", err = scratch / "stderr.txt";
-  std::string command = ShellQuote(WENDREL_GEN_PATH);
+                            const std::filesystem::path& scratch, const ShellSetting& shell) {
+  const std::filesystem::path out = scratch / "stdout.txt", err = scratch / "stderr.txt",
+                              status = scratch / "status.txt";
+  std::string program = ShellQuote(WENDREL_GEN_PATH);
   for (const std::string& arg : args)
-    command += ' ' + ShellQuote(arg);
-  command += " >" + ShellQuote(out.string()) + " 2>" + ShellQuote(err.string());
-  const int raw = std::system(command.c_str());
+    program += ' ' + ShellQuote(arg);
+  // The program's own status, which a pipe's status would hide.
+  std::string command = shell.before + " (" + program + " 2>" + ShellQuote(err.string()) +
+                        "; echo $? >" + ShellQuote(status.string()) + ")";
+  if (!shell.pipeThrough.empty())
+    command += " | " + shell.pipeThrough;
+  command += shell.stdoutRedirect.empty() ? " >" + ShellQuote(out.string()) : shell.stdoutRedirect;
   ProcessResult result;
-  if (raw != -1 && WIFEXITED(raw))
-    result.status = WEXITSTATUS(raw);
+  int code = -1;
+  if (std::system(command.c_str()) != -1 && std::istringstream(ReadFile(status)) >> code)
+    result.status = code;
   result.out = ReadFile(out);
   result.err = ReadFile(err);
+  std::filesystem::remove(status);
   return result;
 }
 
