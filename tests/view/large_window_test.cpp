@@ -151,6 +151,27 @@ TEST_F(LargeWindowTest, ShrinkingTheWindowBringsAFarGroupBackIntoReach) {
   ExpectPictureShowsModel();
 }
 
+TEST_F(LargeWindowTest, ARedoAfterAShrinkBringsAFarGroupBackIntoReach) {
+  MouseDriver mouse(view->viewport());
+  const PieceSet& pieces = view->Pieces();
+  const int piece = pieces.Group(7).pieces[0];
+  mouse.Drag(PointOf(7), QPoint(1850, 1120));
+  const QRect surface(0, 0, PieceSet::kSurfaceWidth, PieceSet::kSurfaceHeight);
+  ASSERT_FALSE(BoxOf(0).intersects(surface));
+  view->OnEditUndo();
+  ASSERT_TRUE(BoxOf(GroupOf(pieces, piece)).intersects(surface));
+
+  // The window shrinks while the far place lives on only in the history.
+  view->resize(700, 500);
+  QApplication::processEvents();
+  view->OnEditRedo();
+
+  ASSERT_EQ(pieces.Group(0).pieces[0], piece);
+  EXPECT_TRUE(BoxOf(0).intersects(surface));
+  EXPECT_GT(BoxOf(0).right(), 900) << "moved no further than into reach";
+  ExpectPictureShowsModel();
+}
+
 TEST_F(LargeWindowTest, UnderADarkPaletteADragFramesBackgroundIsThePaintedBackground) {
   QPalette dark = view->palette();
   const QColor base(0x2d, 0x2d, 0x30);
