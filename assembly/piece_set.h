@@ -135,15 +135,6 @@ class PieceSet {
   const GroupTable& Groups() const { return m_groups; }
   GroupTable& Groups() { return m_groups; }
 
- private:
-  // The placement of a group as a map from home points to current points.
-  struct Placement {
-    double cosT, sinT, sign;
-    DPoint centre, position;
-    DPoint Apply(DPoint home) const;
-  };
-  static Placement PlacementOf(const PieceGroup& group, int rotation, int flipped);
-
   // Calls visit(t) for every triangle t of the group, member by member, in list order.
   template <typename Visit>
   void ForEachTriangle(const PieceGroup& group, Visit visit) const {
@@ -153,6 +144,15 @@ class PieceSet {
         visit(piece.TriangleAt(i));
     }
   }
+
+ private:
+  // The placement of a group as a map from home points to current points.
+  struct Placement {
+    double cosT, sinT, sign;
+    DPoint centre, position;
+    DPoint Apply(DPoint home) const;
+  };
+  static Placement PlacementOf(const PieceGroup& group, int rotation, int flipped);
 
   GrowableArray<Triangle> m_placed;
   int m_nPlacedCount = 0;

@@ -29,27 +29,22 @@ struct Side {
 // triangle, so that they follow one another round the outline.
 std::vector<Side> OuterSides(const wendrel::PieceSet& pieces, int g) {
   std::map<std::pair<Corner, Corner>, std::pair<int, Side>> sides;
-  const wendrel::PieceGroup& group = pieces.Group(g);
-  for (int j = 0; j < group.count; ++j) {
-    const wendrel::Piece& piece = pieces.PieceAt(group.pieces[j]);
-    for (int i = 0; i < piece.count; ++i) {
-      const int t = piece.TriangleAt(i);
-      const wendrel::Triangle& home = pieces.Home(t);
-      const wendrel::Triangle& placed = pieces.Placed(t);
-      const DPoint homeCorners[3] = {home.a, home.b, home.c};
-      const DPoint placedCorners[3] = {placed.a, placed.b, placed.c};
-      for (int k = 0; k < 3; ++k) {
-        const int next = (k + 1) % 3;
-        const Side side{{homeCorners[k].x, homeCorners[k].y},
-                        {homeCorners[next].x, homeCorners[next].y},
-                        ModelToLogical(placedCorners[k]),
-                        ModelToLogical(placedCorners[next])};
-        auto& entry = sides[std::minmax(side.from, side.to)];
-        ++entry.first;
-        entry.second = side;
-      }
+  pieces.ForEachTriangle(pieces.Group(g), [&](int t) {
+    const wendrel::Triangle& home = pieces.Home(t);
+    const wendrel::Triangle& placed = pieces.Placed(t);
+    const DPoint homeCorners[3] = {home.a, home.b, home.c};
+    const DPoint placedCorners[3] = {placed.a, placed.b, placed.c};
+    for (int k = 0; k < 3; ++k) {
+      const int next = (k + 1) % 3;
+      const Side side{{homeCorners[k].x, homeCorners[k].y},
+                      {homeCorners[next].x, homeCorners[next].y},
+                      ModelToLogical(placedCorners[k]),
+                      ModelToLogical(placedCorners[next])};
+      auto& entry = sides[std::minmax(side.from, side.to)];
+      ++entry.first;
+      entry.second = side;
     }
-  }
+  });
   std::vector<Side> outer;
   for (const auto& [corners, entry] : sides) {
     if (entry.first == 1)

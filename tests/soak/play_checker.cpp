@@ -244,21 +244,15 @@ void PlayChecker::CheckPlacements() {
   const PieceSet& pieces = m_view.Pieces();
   for (int g = 0; g < pieces.GroupCount(); ++g) {
     const wendrel::PieceGroup& group = pieces.Group(g);
-    for (int j = 0; j < group.count; ++j) {
-      const wendrel::Piece& piece = pieces.PieceAt(group.pieces[j]);
-      for (int i = 0; i < piece.count; ++i) {
-        const int t = piece.TriangleAt(i);
-        const wendrel::Triangle& home = pieces.Home(t);
-        const wendrel::Triangle& placed = pieces.Placed(t);
-        if (!Near(placed.a, Placement(group, home.a)) ||
-            !Near(placed.b, Placement(group, home.b)) ||
-            !Near(placed.c, Placement(group, home.c))) {
-          Fail("triangle " + std::to_string(t) + " of group " + std::to_string(g) +
-               " is not where the group's placement puts it");
-          return;
-        }
-      }
-    }
+    // Fail keeps the first fault only, so the walk need not stop at it.
+    pieces.ForEachTriangle(group, [&](int t) {
+      const wendrel::Triangle& home = pieces.Home(t);
+      const wendrel::Triangle& placed = pieces.Placed(t);
+      if (!Near(placed.a, Placement(group, home.a)) || !Near(placed.b, Placement(group, home.b)) ||
+          !Near(placed.c, Placement(group, home.c)))
+        Fail("triangle " + std::to_string(t) + " of group " + std::to_string(g) +
+             " is not where the group's placement puts it");
+    });
   }
 }
 
