@@ -35,8 +35,8 @@ bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenera
 }
 
 bool GeneratePuzzle(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator,
-                    PieceSet& pieces) {
-  return GeneratePuzzle(seed, library.Slot(ShapeLibrary::kPuzzleSlot), generator, pieces);
+                    PieceSet& pieces, Shape shape) {
+  return GeneratePuzzle(seed, library.Slot(InfoOf(shape).slot), generator, pieces);
 }
 
 }  // namespace wendrel

@@ -4,6 +4,7 @@
 
 #include "assembly/piece_set.h"
 #include "generator/puzzle_generator.h"
+#include "shapes/shape_catalogue.h"
 #include "shapes/shape_library.h"
 #include "shapes/shape_outline.h"
 
@@ -17,8 +18,8 @@ namespace wendrel {
 bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenerator& generator,
                     PieceSet& pieces);
 
-// The same on the library's puzzle slot, the one outline the game cuts.
+// The same on the library's outline of a shape the player can choose.
 bool GeneratePuzzle(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator,
-                    PieceSet& pieces);
+                    PieceSet& pieces, Shape shape = kDefaultShape);
 
 }  // namespace wendrel

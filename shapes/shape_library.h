@@ -10,7 +10,7 @@ namespace wendrel {
 class ShapeLibrary {
  public:
   static constexpr int kSlotCount = 10;
-  // The slot that every puzzle is cut from.
+  // The slot of the default figure, Three Hearts.
   static constexpr int kPuzzleSlot = 3;
 
   ShapeLibrary();
