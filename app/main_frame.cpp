@@ -1,11 +1,14 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include "app/generate_number_dlg.h"
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
 #include "app/more_games_dlg.h"
@@ -60,21 +63,86 @@ void CMainFrame::createActions() {
   m_aboutAct->setToolTip(tr("About"));
   m_aboutAct->setStatusTip(tr("Display program information, version number and copyright"));
 
+  m_generateNumberAct = new QAction(tr("Generate &Number..."), this);
+  m_generateNumberAct->setToolTip(tr("Generate Number"));
+  m_generateNumberAct->setStatusTip(tr("Generate the puzzle of a given number"));
+
+  m_restartAct = new QAction(tr("&Restart Puzzle"), this);
+  m_restartAct->setToolTip(tr("Restart Puzzle"));
+  m_restartAct->setStatusTip(tr("Put every piece back where the puzzle began"));
+
+  auto* shapeGroup = new QActionGroup(this);
+  for (const wendrel::ShapeInfo& info : wendrel::kShapes)
+    m_shapeActs << shapeGroup->addAction(shapeCommand(info.shape));
+
   // Commands reached by their keys only: no menu shows them.
   m_fileNewAct = keyCommand(tr("&New"), {Qt::CTRL | Qt::Key_N}, tr("Create a new document"));
   m_fileOpenAct =
       keyCommand(tr("&Open..."), {Qt::CTRL | Qt::Key_O}, tr("Open an existing document"));
   m_fileSaveAct = keyCommand(tr("&Save"), {Qt::CTRL | Qt::Key_S}, tr("Save the active document"));
+  // Print, undo and redo are in the menus too, which show their first key.
   m_filePrintAct =
       keyCommand(tr("&Print..."), {Qt::CTRL | Qt::Key_P}, tr("Print the active document"));
+  m_filePrintAct->setToolTip(tr("Print"));
   // Undo and redo of the player's moves. Ctrl+Z and Alt+Backspace are the undo keys of
   // the accelerator table; redo takes both keys that desktops use for it.
   m_editUndoAct = keyCommand(tr("&Undo"), {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace},
                              tr("Undo the last action"));
+  m_editUndoAct->setToolTip(tr("Undo"));
   m_editRedoAct = keyCommand(tr("&Redo"), {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
                              tr("Redo the previously undone action"));
+  m_editRedoAct->setToolTip(tr("Redo"));
+  // The keys stay the frame's, so that they work with the menu bar hidden by a desktop.
   addActions(
       {m_fileNewAct, m_fileOpenAct, m_fileSaveAct, m_filePrintAct, m_editUndoAct, m_editRedoAct});
+}
+
+QString CMainFrame::shapeTitle(wendrel::Shape shape) {
+  switch (shape) {
+    case wendrel::Shape::kThreeHearts:
+      return tr("Three Hearts");
+    case wendrel::Shape::kHeart:
+      return tr("Heart");
+    case wendrel::Shape::kCogWheel:
+      return tr("Cog Wheel");
+    case wendrel::Shape::kOval:
+      return tr("Oval");
+  }
+  return QString();
+}
+
+QAction* CMainFrame::shapeCommand(wendrel::Shape shape) {
+  QString text, prompt;
+  switch (shape) {
+    case wendrel::Shape::kThreeHearts:
+      text = tr("&Three Hearts (15 pieces)");
+      prompt = tr("Cut the next puzzles from three hearts, in 15 pieces");
+      break;
+    case wendrel::Shape::kHeart:
+      text = tr("&Heart (9 pieces)");
+      prompt = tr("Cut the next puzzles from a heart, in 9 pieces");
+      break;
+    case wendrel::Shape::kCogWheel:
+      text = tr("&Cog Wheel (9 pieces)");
+      prompt = tr("Cut the next puzzles from a cog wheel, in 9 pieces");
+      break;
+    case wendrel::Shape::kOval:
+      text = tr("&Oval (3 pieces)");
+      prompt = tr("Cut the next puzzles from an oval, in 3 pieces");
+      break;
+  }
+  auto* command = new QAction(text, this);
+  command->setCheckable(true);
+  command->setToolTip(shapeTitle(shape));
+  command->setStatusTip(prompt);
+  return command;
+}
+
+void CMainFrame::ShowShape(wendrel::Shape shape) {
+  for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i) {
+    if (wendrel::kShapes[i].shape == shape)
+      m_shapeActs[static_cast<qsizetype>(i)]->setChecked(true);
+  }
 }
 
 QAction* CMainFrame::keyCommand(const QString& text, const QList<QKeySequence>& keys,
@@ -86,10 +154,11 @@ QAction* CMainFrame::keyCommand(const QString& text, const QList<QKeySequence>& 
 }
 
 CMainFrame::Commands CMainFrame::Actions() const {
-  return Commands{m_generateAct,     m_fileGenerateAct, m_exitAct,      m_statusBarAct,
-                  m_instructionsAct, m_termsOfUseAct,   m_moreGamesAct, m_aboutAct,
-                  m_fileNewAct,      m_fileOpenAct,     m_fileSaveAct,  m_filePrintAct,
-                  m_editUndoAct,     m_editRedoAct};
+  return Commands{m_generateAct,     m_fileGenerateAct, m_exitAct,           m_statusBarAct,
+                  m_instructionsAct, m_termsOfUseAct,   m_moreGamesAct,      m_aboutAct,
+                  m_fileNewAct,      m_fileOpenAct,     m_fileSaveAct,       m_filePrintAct,
+                  m_editUndoAct,     m_editRedoAct,     m_generateNumberAct, m_restartAct,
+                  m_shapeActs};
 }
 
 void CMainFrame::createToolBars() {
@@ -110,13 +179,40 @@ void CMainFrame::createStatusBar() {
   m_wndStatusBar = statusBar();
   showIdleMessage();
   new KeyIndicators(m_wndStatusBar, PlatformKeyLockState);
+  // Right after the message pane, before the lock indicators.
+  m_wndPuzzlePane = new QLabel(m_wndStatusBar);
+  m_wndStatusBar->insertPermanentWidget(0, m_wndPuzzlePane);
+  connect(m_pView, &CMorvaneView::GameChanged, this, &CMainFrame::showGameState);
+  showGameState();
+}
+
+void CMainFrame::showGameState() {
+  const wendrel::PuzzleGame& game = m_pView->Game();
+  m_wndPuzzlePane->setText(
+      game.HasPuzzle() ? tr("%1, puzzle %2").arg(shapeTitle(game.PuzzleShape())).arg(game.Number())
+                       : QString());
+  m_wndPuzzlePane->setVisible(game.HasPuzzle());
+  m_editUndoAct->setEnabled(game.CanUndo());
+  m_editRedoAct->setEnabled(game.CanRedo());
+  m_restartAct->setEnabled(game.HasPuzzle());
 }
 
 void CMainFrame::createMenus() {
   QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
   fileMenu->addAction(m_fileGenerateAct);
+  fileMenu->addAction(m_generateNumberAct);
+  fileMenu->addAction(m_restartAct);
+  QMenu* shapeMenu = fileMenu->addMenu(tr("S&hape"));
+  shapeMenu->setToolTipsVisible(true);
+  shapeMenu->addActions(m_shapeActs);
+  fileMenu->addSeparator();
+  fileMenu->addAction(m_filePrintAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_exitAct);
+
+  QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+  editMenu->addAction(m_editUndoAct);
+  editMenu->addAction(m_editRedoAct);
 
   QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
   viewMenu->addAction(m_wndToolBar->toggleViewAction());
@@ -139,6 +235,15 @@ void CMainFrame::OnInstructions() {
                            "click to flip, right click to rotate.  The puzzle\n"
                            "is complete when all pieces are connected.\n"),
                         tr("Instructions"), UserServices::Icon::None);
+}
+
+void CMainFrame::OnGenerateNumber() {
+  CGenerateNumberDlg dialog(this);
+  m_runModal(dialog);
+  if (!dialog.Number())
+    return;
+  m_pView->SetNextSeed(*dialog.Number());
+  m_pView->OnGenerate();
 }
 
 void CMainFrame::OnTermsOfUse() {

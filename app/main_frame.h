@@ -5,9 +5,11 @@
 #include <QMainWindow>
 
 #include "app/dialog_runner.h"
+#include "shapes/shape_catalogue.h"
 
 class CMorvaneView;
 class QAction;
+class QLabel;
 class QStatusBar;
 class QToolBar;
 class UserServices;
@@ -36,6 +38,10 @@ class CMainFrame : public QMainWindow {
     QAction* filePrint;
     QAction* editUndo;
     QAction* editRedo;
+    QAction* generateNumber;
+    QAction* restart;
+    // One for each shape, in the catalogue's order; checkable, one checked at a time.
+    QList<QAction*> shapes;
   };
 
   // Modal dialogs of the frame run through runModal, which must outlive the frame.
@@ -47,6 +53,10 @@ class CMainFrame : public QMainWindow {
   void OnInstructions();
   void OnTermsOfUse();
   void OnMoreGames();
+  // Asks for a puzzle number and makes that puzzle with the chosen shape.
+  void OnGenerateNumber();
+  // Checks the Shape item of shape.
+  void ShowShape(wendrel::Shape shape);
 
  protected:
   bool event(QEvent* event) override;
@@ -58,11 +68,17 @@ class CMainFrame : public QMainWindow {
   void createStatusBar();
   void createMenus();
   void showIdleMessage();
+  // The puzzle pane and the Edit and File items that depend on the game.
+  void showGameState();
+  QAction* shapeCommand(wendrel::Shape shape);
+  static QString shapeTitle(wendrel::Shape shape);
 
   UserServices& m_services;
   const DialogRunner& m_runModal;
   CMorvaneView* m_pView;
   QStatusBar* m_wndStatusBar = nullptr;
+  // Which puzzle is being played: its shape and number, for a player to pass on.
+  QLabel* m_wndPuzzlePane = nullptr;
   QToolBar* m_wndToolBar = nullptr;
 
   QAction* m_generateAct = nullptr;
@@ -79,4 +95,7 @@ class CMainFrame : public QMainWindow {
   QAction* m_filePrintAct = nullptr;
   QAction* m_editUndoAct = nullptr;
   QAction* m_editRedoAct = nullptr;
+  QAction* m_generateNumberAct = nullptr;
+  QAction* m_restartAct = nullptr;
+  QList<QAction*> m_shapeActs;
 };

@@ -10,6 +10,7 @@
 #include "app/command_line_info.h"
 #include "app/main_frame.h"
 #include "app/product_info.h"
+#include "app/shape_setting.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
 
@@ -53,6 +54,11 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   CMorvaneView& view = m_pMainFrame->View();
   if (cmdInfo.seed)
     view.SetNextSeed(*cmdInfo.seed);
+  // A shape on the command line is for this run only: the saved choice stays.
+  const wendrel::Shape shape =
+      cmdInfo.shape.value_or(SavedShape().value_or(wendrel::kDefaultShape));
+  view.SetShape(shape);
+  m_pMainFrame->ShowShape(shape);
   view.OnInitialUpdate();
   m_pMainFrame->show();
   return true;
@@ -81,6 +87,15 @@ void CMorvaneApp::RouteCommands() {
   // The view.
   route(commands.generate, &view, &CMorvaneView::OnGenerate);
   route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);
+  route(commands.generateNumber, &frame, &CMainFrame::OnGenerateNumber);
+  route(commands.restart, &view, &CMorvaneView::OnRestart);
+  for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i) {
+    const wendrel::Shape shape = wendrel::kShapes[i].shape;
+    route(commands.shapes[static_cast<qsizetype>(i)], &view, [&view, shape] {
+      view.SetShape(shape);
+      SaveShape(shape);
+    });
+  }
   route(commands.filePrint, &view, &CMorvaneView::OnFilePrint);
   route(commands.editUndo, &view, &CMorvaneView::OnEditUndo);
   route(commands.editRedo, &view, &CMorvaneView::OnEditRedo);

@@ -12,14 +12,6 @@ bool SameGroup(const PieceGroup& a, const PieceGroup& b) {
          a.position.y == b.position.y && a.rotation == b.rotation && a.flipped == b.flipped;
 }
 
-// The current vertices follow from the placements, so placing every group from the
-// table gives the picture that went with it.
-void Restore(PieceSet& pieces, const GroupTable& table) {
-  pieces.Groups() = table;
-  for (int g = 0; g < table.count; ++g)
-    pieces.PlaceGroup(g, table.groups[g].rotation, table.groups[g].flipped);
-}
-
 }  // namespace
 
 bool SameGroups(const GroupTable& a, const GroupTable& b) {
@@ -59,7 +51,7 @@ bool GroupHistory::Undo(PieceSet& pieces) {
   if (m_open || m_current == 0)
     return false;
   --m_current;
-  Restore(pieces, m_tables[m_current]);
+  pieces.SetGroups(m_tables[m_current]);
   return true;
 }
 
@@ -67,7 +59,7 @@ bool GroupHistory::Redo(PieceSet& pieces) {
   if (m_open || RedoCount() == 0)
     return false;
   ++m_current;
-  Restore(pieces, m_tables[m_current]);
+  pieces.SetGroups(m_tables[m_current]);
   return true;
 }
 

@@ -1,13 +1,14 @@
 #include <algorithm>
 #include <limits>
 
+#include "assembly/logical_mapping.h"
 #include "assembly/piece_set.h"
 #include "geometry/predicates.h"
 
 namespace wendrel {
 
 int PieceSet::PieceContains(int x, int y, int piece, int flipped) const {
-  const DPoint p{static_cast<double>(x - kOriginX), static_cast<double>(kOriginY - y)};
+  const DPoint p = ToModel(x, y);
   const Piece& pc = m_pieceList[piece];
   for (int j = 0; j < pc.count; ++j) {
     const Triangle& t = m_placed[pc.TriangleAt(j)];
@@ -71,8 +72,9 @@ void PieceSet::MoveGroup(int g, int dx, int dy) {
 
 bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
   // The area in model units, y up.
-  const double left = area.left - kOriginX, right = area.right - kOriginX;
-  const double bottom = kOriginY - area.bottom, top = kOriginY - area.top;
+  const DPoint topLeft = ToModel(area.left, area.top);
+  const DPoint bottomRight = ToModel(area.right, area.bottom);
+  const double left = topLeft.x, right = bottomRight.x, bottom = bottomRight.y, top = topLeft.y;
   // Where a vertex may be brought: kSurfaceMargin inside the borders.
   const double midX = (left + right) / 2, midY = (bottom + top) / 2;
   const double innerLeft = std::min(left + kSurfaceMargin, midX);

@@ -38,6 +38,12 @@ void PieceSet::Load(const MeshTriangleList& sourceTriangles, const PieceRegion* 
   m_groups.MakeSingletons(m_nPieceCount);
 }
 
+void PieceSet::SetGroups(const GroupTable& table) {
+  m_groups = table;
+  for (int g = 0; g < table.count; ++g)
+    PlaceGroup(g, table.groups[g].rotation, table.groups[g].flipped);
+}
+
 void PieceSet::InitPlacement() {
   for (int g = 0; g < m_groups.count; ++g) {
     ComputeGroupCentre(g);

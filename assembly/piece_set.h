@@ -133,6 +133,9 @@ class PieceSet {
   const Triangle& Home(int t) const { return m_home[t]; }
   bool PiecesAdjacent(int p, int q) const { return m_adjacent[p][q] != 0; }
   const GroupTable& Groups() const { return m_groups; }
+  // Puts a whole table in place and places every group from it: the current vertices
+  // follow from the placements, so this gives the picture that went with the table.
+  void SetGroups(const GroupTable& table);
   GroupTable& Groups() { return m_groups; }
 
   // Calls visit(t) for every triangle t of the group, member by member, in list order.

@@ -81,14 +81,6 @@ PlayArea CMorvaneView::VisibleArea() const {
   return PlayArea{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 
-bool CMorvaneView::BringBackGroups() {
-  const PlayArea area = VisibleArea();
-  bool moved = false;
-  for (int g = 0; g < m_pieces.GroupCount(); ++g)
-    moved = m_pieces.KeepOnSurface(g, area) || moved;
-  return moved;
-}
-
 void CMorvaneView::UpdateScrollBars() {
   const QSize visible = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, m_sizeTotal.width() - visible.width()));
@@ -103,7 +95,7 @@ void CMorvaneView::resizeEvent(QResizeEvent*) {
   UpdateScrollBars();
   // A window made smaller can leave groups where no scrolling reaches them.
   const bool grown = GrowSurfaces();
-  const bool moved = BringBackGroups();
+  const bool moved = m_game.BringBack(VisibleArea());
   if (m_bDragging != 0 && (grown || moved)) {
     DrawDragLayers();
     ResetDragFrame(m_ptFrameTravel);

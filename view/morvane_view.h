@@ -9,21 +9,21 @@
 #include <memory>
 #include <optional>
 
-#include "assembly/group_history.h"
 #include "assembly/piece_set.h"
 #include "assembly/play_area.h"
-#include "generator/puzzle_generator.h"
-#include "shapes/shape_library.h"
+#include "assembly/puzzle_game.h"
+#include "shapes/shape_catalogue.h"
 #include "view/memory_surface.h"
 #include "view/scrolled_mapping.h"
 #include "view/user_services.h"
 
 class QPaintDevice;
 
-// The one window in which the puzzle is shown and played. It owns the whole game: the
-// outline library, the generator, the pieces, the seed of the last Generate, and the
-// off-screen surfaces on which a drag draws its picture. Everything it shows is drawn
-// from the pieces; the mouse handlers turn clicks into operations on them.
+// The one window in which the puzzle is shown and played. It owns the game record (the
+// puzzle being played with its history), the seed of the last Generate, and what is on
+// the screen only: the off-screen surfaces on which a drag draws its picture, the
+// selection and the scroll position. Everything it shows is drawn from the record; the
+// mouse and key handlers turn gestures into the record's moves.
 //
 // The view scrolls over a 960 × 800 logical surface (one unit a pixel, y down); a window
 // larger than the surface shows more of the logical plane, and the player plays there too.
@@ -45,16 +45,27 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnFilePrintPreview();
   // The next Generate uses seed instead of the clock; later ones use the clock again.
   void SetNextSeed(std::int32_t seed);
+  // The figure that Generate cuts from now on; the puzzle being played stays.
+  void SetShape(wendrel::Shape shape) { m_shape = shape; }
+  wendrel::Shape NextShape() const { return m_shape; }
+  // Every piece back where the scatter put it, as one step that undo takes back.
+  void OnRestart();
   // Take back the last change of the groups, or make the last one taken back again.
   // Neither acts while a drag is open.
   void OnEditUndo();
   void OnEditRedo();
 
-  const wendrel::PieceSet& Pieces() const { return m_pieces; }
+  const wendrel::PuzzleGame& Game() const { return m_game; }
+  const wendrel::PieceSet& Pieces() const { return m_game.Pieces(); }
   int Dragging() const { return m_bDragging; }
   std::int32_t Seed() const { return m_nSeed; }
   // The group that the keys act on, or -1.
   int SelectedGroup() const;
+
+ signals:
+  // After anything that changes the puzzle or its history, for the frame's panes and
+  // the Edit menu.
+  void GameChanged();
 
  protected:
   // Sets a painter up for logical units: on the window with the scroll position's point
@@ -98,22 +109,18 @@ class CMorvaneView : public QAbstractScrollArea {
   // whether it did. They never shrink, so that a window shrunk and grown back, or a
   // mouse move, makes nothing.
   bool GrowSurfaces();
-  // Brings every group with no vertex in the visible area back into it; returns whether
-  // any moved.
-  bool BringBackGroups();
   // Undo or redo one step of the history, unless a drag is open.
-  void StepHistory(bool (wendrel::GroupHistory::*step)(wendrel::PieceSet&));
-  using GroupChange = void (wendrel::PieceSet::*)(int g);
-  // Opens a step of the history and raises group g to the front: every gesture on a
-  // group starts so.
-  void GrabGroup(int g);
-  // Drops group 0 by (dx, dy) model units, joins it where it fits, closes the step,
-  // repaints, and congratulates when this join solved the puzzle.
+  void StepHistory(bool (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&));
+  using GroupChange = wendrel::PuzzleGame::Change;
+  // Drops group 0 by (dx, dy) model units through the record, repaints, and
+  // congratulates when this drop solved the puzzle.
   void DropFrontGroup(int dx, int dy);
-  // Raises group g to the front and turns or mirrors it, as one step.
+  // Turns or mirrors group g, as one step.
   void ChangeGroup(int g, GroupChange change);
   // The same for the group under point, if any.
   void ChangeGroupAt(QPoint point, GroupChange change);
+  // Repaints at once and tells the frame that the game changed.
+  void ShowGameChange();
   // Keyboard play: the selection and its focus cue.
   void SelectNextGroup(bool backwards);
   void ClearSelection();
@@ -141,11 +148,9 @@ class CMorvaneView : public QAbstractScrollArea {
   int m_bDragging = 0;
   QPoint m_ptDragStart;
   int m_nHitGroup = -1;
-  wendrel::ShapeLibrary m_shapes;
-  wendrel::PuzzleGenerator m_generator;
-  wendrel::PieceSet m_pieces;
+  wendrel::PuzzleGame m_game;
   std::int32_t m_nSeed = 0;
-  wendrel::GroupHistory m_history;
+  wendrel::Shape m_shape = wendrel::kDefaultShape;
   // A piece of the group that the keys act on, or -1: piece indices, unlike group
   // indices, survive every raise and join.
   int m_nSelectedPiece = -1;

@@ -27,24 +27,25 @@ void CMorvaneView::DrawDragLayers() {
 
   // The mask: the group in black on white, to cut its hole in the frame.
   dc.FillSolidRect(m_rcSurfaces, kWhite);
-  DrawPiecesInto(dc, [&](PiecePainter& p) { p.DrawGroupIn(m_pieces, 0, QBrush(Qt::black)); });
+  DrawPiecesInto(dc,
+                 [&](PiecePainter& p) { p.DrawGroupIn(m_game.Pieces(), 0, QBrush(Qt::black)); });
 
   // The image: the group in its colours on black, which leaves the frame alone where OR-ed.
   dc.SelectBitmap(m_pDragImageBmp.get());
   dc.FillSolidRect(m_rcSurfaces, kBlack);
-  DrawPiecesInto(dc, [&](PiecePainter& p) { p.DrawGroup(m_pieces, 0); });
+  DrawPiecesInto(dc, [&](PiecePainter& p) { p.DrawGroup(m_game.Pieces(), 0); });
 
   // The background: every other group, in the order of a paint, on the colour that a
   // paint erases with, so that a frame shows the painted view on any colour scheme.
   dc.SelectBitmap(m_pBackgroundBmp.get());
   dc.FillSolidRect(m_rcSurfaces, viewport()->palette().color(QPalette::Base).rgb());
   DrawPiecesInto(dc, [&](PiecePainter& p) {
-    for (int g = m_pieces.GroupCount() - 1; g >= 1; --g)
-      p.DrawGroup(m_pieces, g);
+    for (int g = m_game.Pieces().GroupCount() - 1; g >= 1; --g)
+      p.DrawGroup(m_game.Pieces(), g);
   });
 
   // Outside this box the mask is white and the image black: the group changes nothing.
-  m_rcDragGroup = GroupExtent(m_pieces, 0)
+  m_rcDragGroup = GroupExtent(m_game.Pieces(), 0)
                       .toAlignedRect()
                       .adjusted(-kFillMargin, -kFillMargin, kFillMargin, kFillMargin);
 }

@@ -1,6 +1,5 @@
 #include <ctime>
 
-#include "assembly/generate_puzzle.h"
 #include "view/morvane_view.h"
 #include "view/window_drawing.h"
 
@@ -14,9 +13,7 @@ void CMorvaneView::OnGenerate() {
   const QString failure =
       QStringLiteral("Puzzle creation failed.  Please try again.  \n\r") + QString::number(m_nSeed);
 
-  // The pieces keep their own copy of the last puzzle's home data, so a failed run,
-  // which has rebuilt the generator's storage, leaves the game on screen playable.
-  if (!wendrel::GeneratePuzzle(m_nSeed, m_shapes, m_generator, m_pieces)) {
+  if (!m_game.Generate(m_shape, m_nSeed)) {
     m_services.MessageBox(this, failure, QStringLiteral("Error"), UserServices::Icon::Stop);
     return;
   }
@@ -24,8 +21,13 @@ void CMorvaneView::OnGenerate() {
   // An open drag's layers show the old puzzle; its release must not move a new group.
   m_bDragging = 0;
   m_bFrameShown = false;
-  // Nothing done to the old puzzle applies to this one.
-  m_history.Clear();
   m_nSelectedPiece = -1;
-  InvalidateAndUpdateNow(*viewport());
+  ShowGameChange();
+}
+
+void CMorvaneView::OnRestart() {
+  // An open drag's release belongs to the pieces as they lie now.
+  if (m_bDragging != 0 || !m_game.Restart())
+    return;
+  ShowGameChange();
 }

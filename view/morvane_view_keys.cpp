@@ -6,8 +6,6 @@
 #include "view/morvane_view.h"
 #include "view/window_drawing.h"
 
-using wendrel::PieceSet;
-
 namespace {
 
 // How far an arrow key moves the selected group, in model units; with Shift, one unit.
@@ -22,14 +20,15 @@ constexpr int kArrowStep = 10;
 int CMorvaneView::SelectedGroup() const {
   if (m_nSelectedPiece < 0)
     return -1;
-  return wendrel::GroupHolding(m_pieces.Groups(), m_nSelectedPiece);
+  return wendrel::GroupHolding(m_game.Pieces().Groups(), m_nSelectedPiece);
 }
 
 void CMorvaneView::SelectNextGroup(bool backwards) {
-  const int next = wendrel::NextGroupInPieceOrder(m_pieces.Groups(), SelectedGroup(), backwards);
+  const int next =
+      wendrel::NextGroupInPieceOrder(m_game.Pieces().Groups(), SelectedGroup(), backwards);
   if (next < 0)
     return;
-  m_nSelectedPiece = wendrel::LowestPiece(m_pieces.Group(next));
+  m_nSelectedPiece = wendrel::LowestPiece(m_game.Pieces().Group(next));
   viewport()->update();
 }
 
@@ -43,7 +42,7 @@ void CMorvaneView::ClearSelection() {
 void CMorvaneView::DrawFocusCue(QPainter& dc) const {
   const int g = SelectedGroup();
   if (g >= 0)
-    ::DrawFocusCue(dc, m_pieces, g, viewport()->palette());
+    ::DrawFocusCue(dc, m_game.Pieces(), g, viewport()->palette());
 }
 
 bool CMorvaneView::focusNextPrevChild(bool) {
@@ -87,10 +86,10 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
   int dx = 0, dy = 0;
   switch (key) {
     case Qt::Key_R:
-      ChangeGroup(g, shift ? &PieceSet::RotateGroupBack : &PieceSet::RotateGroup);
+      ChangeGroup(g, shift ? GroupChange::kTurnBack : GroupChange::kTurn);
       return;
     case Qt::Key_M:
-      ChangeGroup(g, &PieceSet::FlipGroup);
+      ChangeGroup(g, GroupChange::kMirror);
       return;
     case Qt::Key_Left:
       dx = -step;
@@ -107,22 +106,22 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
     default:
       return;
   }
-  GrabGroup(g);
+  m_game.Grab(g);
   DropFrontGroup(dx, dy);
 }
 
 void CMorvaneView::OnEditUndo() {
-  StepHistory(&wendrel::GroupHistory::Undo);
+  StepHistory(&wendrel::PuzzleGame::Undo);
 }
 
 void CMorvaneView::OnEditRedo() {
-  StepHistory(&wendrel::GroupHistory::Redo);
+  StepHistory(&wendrel::PuzzleGame::Redo);
 }
 
-void CMorvaneView::StepHistory(bool (wendrel::GroupHistory::*step)(wendrel::PieceSet&)) {
-  if (m_bDragging != 0 || !(m_history.*step)(m_pieces))
+void CMorvaneView::StepHistory(bool (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&)) {
+  // A table from before the window was made smaller can hold a group out of reach: the
+  // record brings it into what the window shows now.
+  if (m_bDragging != 0 || !(m_game.*step)(VisibleArea()))
     return;
-  // A table from before the window was made smaller can hold a group out of reach.
-  BringBackGroups();
-  InvalidateAndUpdateNow(*viewport());
+  ShowGameChange();
 }

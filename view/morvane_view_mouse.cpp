@@ -54,11 +54,11 @@ void CMorvaneView::OnLButtonDown(QPoint point) {
   if (!m_pLayerDC->HasDC())
     return;  // no surfaces before the first initial update
   const QPoint logical = Mapping().DPtoLP(point);
-  m_nHitGroup = m_pieces.HitGroup(logical.x(), logical.y());
+  m_nHitGroup = Pieces().HitGroup(logical.x(), logical.y());
   if (m_nHitGroup == -1)
     return;
   m_bDragging = 1;
-  GrabGroup(m_nHitGroup);
+  m_game.Grab(m_nHitGroup);
   m_ptDragStart = point;
   // The window keeps showing the last frame until the mouse moves or a paint comes.
   m_bFrameShown = false;
@@ -90,17 +90,10 @@ void CMorvaneView::OnLButtonUp(QPoint point) {
   DropFrontGroup(point.x() - m_ptDragStart.x(), m_ptDragStart.y() - point.y());
 }
 
-void CMorvaneView::GrabGroup(int g) {
-  m_history.Open(m_pieces);
-  m_pieces.Groups().RaiseToFront(g);
-}
-
 void CMorvaneView::DropFrontGroup(int dx, int dy) {
-  const int groupsBefore = m_pieces.GroupCount();
-  m_pieces.DropFrontGroup(dx, dy);
-  m_history.Close(m_pieces);
-  InvalidateAndUpdateNow(*viewport());
-  if (groupsBefore == 2 && m_pieces.GroupCount() == 1) {
+  const bool solved = m_game.Drop(dx, dy, VisibleArea());
+  ShowGameChange();
+  if (solved) {
     m_services.MessageBox(this, QStringLiteral("Congratulations!"), kAppTitle,
                           UserServices::Icon::None);
   }
@@ -112,27 +105,28 @@ void CMorvaneView::ChangeGroupAt(QPoint point, GroupChange change) {
   if (m_bDragging != 0)
     return;
   const QPoint logical = Mapping().DPtoLP(point);
-  m_nHitGroup = m_pieces.HitGroup(logical.x(), logical.y());
+  m_nHitGroup = Pieces().HitGroup(logical.x(), logical.y());
   if (m_nHitGroup == -1)
     return;
   ChangeGroup(m_nHitGroup, change);
 }
 
 void CMorvaneView::ChangeGroup(int g, GroupChange change) {
-  GrabGroup(g);
-  (m_pieces.*change)(0);
-  // A turn about the pivot can swing a group out of sight, out of every click's reach.
-  m_pieces.KeepOnSurface(0, VisibleArea());
-  m_history.Close(m_pieces);
+  m_game.ChangeGroup(g, change, VisibleArea());
+  ShowGameChange();
+}
+
+void CMorvaneView::ShowGameChange() {
   InvalidateAndUpdateNow(*viewport());
+  emit GameChanged();
 }
 
 void CMorvaneView::OnRButtonDown(QPoint point) {
-  ChangeGroupAt(point, &wendrel::PieceSet::RotateGroup);
+  ChangeGroupAt(point, GroupChange::kTurn);
 }
 
 void CMorvaneView::OnLButtonDblClk(QPoint point) {
-  ChangeGroupAt(point, &wendrel::PieceSet::FlipGroup);
+  ChangeGroupAt(point, GroupChange::kMirror);
 }
 
 void CMorvaneView::OnRButtonDblClk(QPoint point) {

@@ -11,8 +11,8 @@ void CMorvaneView::OnPrepareDC(QPainter& dc, bool printing) const {
 
 void CMorvaneView::OnDraw(QPainter& dc) {
   PiecePainter painter(dc);
-  for (int g = m_pieces.GroupCount() - 1; g >= 0; --g)
-    painter.DrawGroup(m_pieces, g);
+  for (int g = m_game.Pieces().GroupCount() - 1; g >= 0; --g)
+    painter.DrawGroup(m_game.Pieces(), g);
 }
 
 void CMorvaneView::paintEvent(QPaintEvent* event) {

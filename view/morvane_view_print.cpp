@@ -28,8 +28,8 @@ void CMorvaneView::PrintOn(QPaintDevice& device) {
   if (!dc.begin(&device))
     return;
   QRectF extent;
-  for (int g = 0; g < m_pieces.GroupCount(); ++g)
-    extent |= GroupExtent(m_pieces, g);
+  for (int g = 0; g < m_game.Pieces().GroupCount(); ++g)
+    extent |= GroupExtent(m_game.Pieces(), g);
   if (extent.isEmpty())
     return;  // nothing to print: the page stays empty
   OnPrepareDC(dc, true);

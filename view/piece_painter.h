@@ -4,18 +4,17 @@
 #include <QPoint>
 #include <QRectF>
 
+#include "assembly/logical_mapping.h"
 #include "assembly/piece_colour.h"
 #include "assembly/piece_set.h"
 #include "geometry/primitives.h"
 
 class QPainter;
 
-// Where a model point is drawn: the fraction is dropped first (toward zero) and the
-// origin applied afterwards, so model x = -0.5 lands on the origin's
-// column, not one to its left.
+// Where a model point is drawn, as a Qt point.
 inline QPoint ModelToLogical(wendrel::DPoint p) {
-  return QPoint(static_cast<int>(p.x) + wendrel::PieceSet::kOriginX,
-                wendrel::PieceSet::kOriginY - static_cast<int>(p.y));
+  const wendrel::LogicalPoint logical = wendrel::ToLogical(p);
+  return QPoint(logical.x, logical.y);
 }
 
 // The logical rectangle spanned by the corner points of group g's triangles as they are

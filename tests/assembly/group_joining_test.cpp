@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "assembly/logical_mapping.h"
 #include "assembly/piece_set.h"
 #include "tests/assembly/group_checks.h"
 #include "tests/assembly/hand_made_puzzle.h"
@@ -225,9 +226,8 @@ TEST(Completion, AfterTheLastJoinOneGroupIsFoundOnEveryPiece) {
   for (int p = 0; p < 4; ++p) {
     // The square's centre is the middle of its diagonal, corners a and c of triangle 2p.
     const DPoint centre = Midpoint(set.Placed(2 * p).a, set.Placed(2 * p).c);
-    const int x = static_cast<int>(std::lround(centre.x)) + PieceSet::kOriginX;
-    const int y = PieceSet::kOriginY - static_cast<int>(std::lround(centre.y));
-    EXPECT_EQ(set.HitGroup(x, y), 0) << "piece " << p;
+    const LogicalPoint shown = ToLogical(centre);
+    EXPECT_EQ(set.HitGroup(shown.x, shown.y), 0) << "piece " << p;
   }
 }
 

@@ -4,20 +4,16 @@
 #include <cmath>
 
 #include "assembly/piece_colour.h"
+#include "view/piece_painter.h"
 
 using wendrel::DPoint;
 using wendrel::PieceSet;
 
 namespace {
 
-QPoint Logical(DPoint p) {
-  return QPoint(static_cast<int>(std::floor(p.x)) + PieceSet::kOriginX,
-                PieceSet::kOriginY - static_cast<int>(std::floor(p.y)));
-}
-
 // The logical points that can lie in a placed triangle, with a unit to spare.
 QRect Bounds(const wendrel::Triangle& t) {
-  const QPoint a = Logical(t.a), b = Logical(t.b), c = Logical(t.c);
+  const QPoint a = ModelToLogical(t.a), b = ModelToLogical(t.b), c = ModelToLogical(t.c);
   return QRect(QPoint(std::min({a.x(), b.x(), c.x()}), std::min({a.y(), b.y(), c.y()})),
                QPoint(std::max({a.x(), b.x(), c.x()}), std::max({a.y(), b.y(), c.y()})))
       .adjusted(-1, -1, 1, 1);
@@ -40,8 +36,7 @@ ModelPicture::ModelPicture(const PieceSet& pieces, int leaveOut) {
         const QRect box = Bounds(t);
         for (int y = box.top(); y <= box.bottom(); ++y) {
           for (int x = box.left(); x <= box.right(); ++x) {
-            const DPoint p{static_cast<double>(x - PieceSet::kOriginX),
-                           static_cast<double>(PieceSet::kOriginY - y)};
+            const DPoint p = wendrel::ToModel(x, y);
             if (group.flipped ? t.ContainsCW(p) : t.ContainsCCW(p)) {
               m_top[(y - m_area.top()) * m_area.width() + (x - m_area.left())] = group.pieces[j];
             }

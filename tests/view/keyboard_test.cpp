@@ -104,21 +104,22 @@ class KeyboardTest : public ViewTest {
     }
   }
   // Moves the selected group by (dx, dy) model units with the arrows, tens first, and
-  // stops at the first join.
+  // stops at the first join. The two directions take turns, so that the group goes the
+  // straight way and stays in reach, where every move must leave it.
   void MoveBy(int dx, int dy) {
     const int groups = view->Pieces().GroupCount();
-    const auto press = [&](int& left, Qt::Key plus, Qt::Key minus) {
-      while (std::abs(left) >= 10 && view->Pieces().GroupCount() == groups) {
-        Key(left > 0 ? plus : minus);
-        left -= left > 0 ? 10 : -10;
-      }
-      while (left != 0 && view->Pieces().GroupCount() == groups) {
-        Key(left > 0 ? plus : minus, Qt::ShiftModifier);
-        left -= left > 0 ? 1 : -1;
-      }
+    const auto press = [&](int& left, Qt::Key plus, Qt::Key minus, int step) {
+      if (std::abs(left) < step || view->Pieces().GroupCount() != groups)
+        return false;
+      Key(left > 0 ? plus : minus, step == 1 ? Qt::ShiftModifier : Qt::NoModifier);
+      left -= left > 0 ? step : -step;
+      return true;
     };
-    press(dx, Qt::Key_Right, Qt::Key_Left);
-    press(dy, Qt::Key_Up, Qt::Key_Down);
+    for (const int step : {10, 1}) {
+      while (press(dx, Qt::Key_Right, Qt::Key_Left, step) |
+             press(dy, Qt::Key_Up, Qt::Key_Down, step)) {
+      }
+    }
   }
   // Brings a neighbour of the group holding piece 0 into place with the keys alone.
   void JoinANeighbour() {
@@ -441,5 +442,32 @@ TEST_F(KeyboardTest, ASuccessfulGenerateEmptiesTheHistoryAndAFailedOneKeepsIt) {
   view->OnEditUndo();
   EXPECT_TRUE(Placed(view->Pieces()) == fresh);
 }
+
+// Every shape the player can choose is solved with the keys alone.
+class ShapeKeyboardTest : public KeyboardTest,
+                          public ::testing::WithParamInterface<wendrel::Shape> {};
+
+TEST_P(ShapeKeyboardTest, ThePuzzleIsSolvedWithTheKeysAlone) {
+  view->SetShape(GetParam());
+  Generate(kSeed);
+  ASSERT_EQ(view->Pieces().PieceCount(), wendrel::InfoOf(GetParam()).pieces);
+  for (int join = 0; join < 20 && view->Pieces().GroupCount() > 1; ++join) {
+    JoinANeighbour();
+    if (HasFatalFailure())
+      return;
+  }
+  EXPECT_EQ(view->Pieces().GroupCount(), 1);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, QStringLiteral("Congratulations!"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryShape, ShapeKeyboardTest,
+                         ::testing::Values(wendrel::Shape::kThreeHearts, wendrel::Shape::kHeart,
+                                           wendrel::Shape::kCogWheel, wendrel::Shape::kOval),
+                         [](const auto& info) {
+                           std::string name = wendrel::InfoOf(info.param).title;
+                           std::erase(name, ' ');
+                           return name;
+                         });
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tests/view/mouse_driver.h"
 #include "tests/view/puzzle_moves.h"
 #include "tests/view/view_under_test.h"
+#include "view/piece_painter.h"
 
 using wendrel::DPoint;
 using wendrel::PieceSet;
@@ -39,7 +40,7 @@ class LargeWindowTest : public ViewTest {
     QRect box;
     for (const int t : TrianglesOf(pieces, g)) {
       for (const DPoint& v : {pieces.Placed(t).a, pieces.Placed(t).b, pieces.Placed(t).c})
-        box |= QRect(NearestLogical(v), QSize(1, 1));
+        box |= QRect(ModelToLogical(v), QSize(1, 1));
     }
     return box;
   }

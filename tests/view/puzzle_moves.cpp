@@ -3,17 +3,13 @@
 #include <cmath>
 
 #include "tests/view/expected_picture.h"
+#include "view/piece_painter.h"
 
 using wendrel::DPoint;
 using wendrel::PieceSet;
 
 DPoint PlacedCentre(const wendrel::Triangle& t) {
   return DPoint{(t.a.x + t.b.x + t.c.x) / 3.0, (t.a.y + t.b.y + t.c.y) / 3.0};
-}
-
-QPoint NearestLogical(DPoint p) {
-  return QPoint(static_cast<int>(std::lround(p.x)) + PieceSet::kOriginX,
-                PieceSet::kOriginY - static_cast<int>(std::lround(p.y)));
 }
 
 std::vector<QPoint> GrabPoints(const PieceSet& pieces, int g, const QRect& area, int radius) {
@@ -23,7 +19,7 @@ std::vector<QPoint> GrabPoints(const PieceSet& pieces, int g, const QRect& area,
   for (int j = 0; j < group.count; ++j) {
     const wendrel::Piece& piece = pieces.PieceAt(group.pieces[j]);
     for (int i = 0; i < piece.count; ++i) {
-      const QPoint p = NearestLogical(PlacedCentre(pieces.Placed(piece.TriangleAt(i))));
+      const QPoint p = ModelToLogical(PlacedCentre(pieces.Placed(piece.TriangleAt(i))));
       if (!area.contains(p) || pieces.HitGroup(p.x(), p.y()) != g)
         continue;
       if (model.ClearOfEdges(p, radius))

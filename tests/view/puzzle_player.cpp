@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tests/view/puzzle_moves.h"
+#include "view/piece_painter.h"
 
 using wendrel::DPoint;
 using wendrel::PieceSet;
@@ -64,7 +65,7 @@ bool PuzzlePlayer::TryJoin(int movingPiece, int fixedPiece) {
   // turn only changes where its points lie around the pivot.
   const DPoint shift = SolvedDisplacement(pieces, moving, GroupOf(pieces, fixedPiece));
   const wendrel::PieceGroup& m = pieces.Group(moving);
-  const QPoint landing = NearestLogical(DPoint{m.position.x + shift.x, m.position.y + shift.y});
+  const QPoint landing = ModelToLogical(DPoint{m.position.x + shift.x, m.position.y + shift.y});
   if (!VisibleArea().adjusted(30, 30, -30, -30).contains(landing))
     return false;
   return TurnTowards(movingPiece, fixedPiece) || DropNextTo(movingPiece, fixedPiece);
@@ -92,7 +93,7 @@ bool PuzzlePlayer::Recentre(int g) {
   // match by chance, and look again.
   const PieceSet& pieces = m_view.Pieces();
   const QRect visible = VisibleArea();
-  const QPoint pivot = NearestLogical(pieces.Group(g).position);
+  const QPoint pivot = ModelToLogical(pieces.Group(g).position);
   const QPoint travel = (visible.center() - pivot) / 2 + QPoint(37, 23);
   for (const QPoint& press : GrabPoints(pieces, g, visible)) {
     if (!visible.contains(press + travel))

@@ -7,6 +7,7 @@
 #include "tests/view/expected_picture.h"
 #include "tests/view/puzzle_moves.h"
 #include "tests/view/view_under_test.h"
+#include "view/piece_painter.h"
 
 using wendrel::PieceSet;
 
@@ -38,7 +39,7 @@ TEST_F(ViewPaintTest, EachTriangleCentreShowsItsPiecesColour) {
   for (int p = 0; p < pieces.PieceCount(); ++p) {
     const wendrel::Piece& piece = pieces.PieceAt(p);
     for (int i = 0; i < piece.count; ++i) {
-      const QPoint centre = NearestLogical(PlacedCentre(pieces.Placed(piece.TriangleAt(i))));
+      const QPoint centre = ModelToLogical(PlacedCentre(pieces.Placed(piece.TriangleAt(i))));
       if (!model.ClearOfEdges(centre, 2))
         continue;
       const std::optional<int> top = model.TopPieceAt(centre);

@@ -1,0 +1,109 @@
+#include "assembly/puzzle_game.h"
+
+#include <gtest/gtest.h>
+
+#include "assembly/group_history.h"
+
+namespace wendrel {
+namespace {
+
+constexpr std::int32_t kSeed = 1000;
+constexpr PlayArea kArea = PieceSet::kSurfaceArea;
+
+// Whether some vertex of group g lies in area, where a click can reach it.
+bool InReach(const PieceSet& set, int g, const PlayArea& area) {
+  // KeepOnSurface moves exactly the groups that are out of reach.
+  PieceSet probe = set;
+  return !probe.KeepOnSurface(g, area);
+}
+
+class PuzzleGameTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(game.Generate(kDefaultShape, kSeed)); }
+
+  PuzzleGame game;
+};
+
+TEST(PuzzleGameStart, HoldsNoPuzzleUntilAGenerateSucceeds) {
+  PuzzleGame game;
+  EXPECT_FALSE(game.HasPuzzle());
+  EXPECT_FALSE(game.Restart());
+  EXPECT_FALSE(game.Undo(kArea));
+  // 3752 is a seed whose triangulation fails.
+  EXPECT_FALSE(game.Generate(kDefaultShape, 3752));
+  EXPECT_FALSE(game.HasPuzzle());
+}
+
+TEST(PuzzleGameStart, EachShapeCutsItsOwnNumberOfPieces) {
+  for (const ShapeInfo& info : kShapes) {
+    PuzzleGame game;
+    ASSERT_TRUE(game.Generate(info.shape, kSeed)) << info.name;
+    EXPECT_EQ(game.PuzzleShape(), info.shape);
+    EXPECT_EQ(game.Number(), kSeed);
+    EXPECT_EQ(game.Pieces().PieceCount(), info.pieces) << info.name;
+    EXPECT_EQ(game.Pieces().GroupCount(), info.pieces) << info.name;
+  }
+}
+
+TEST_F(PuzzleGameTest, AFailedGenerateLeavesThePuzzleAndItsHistory) {
+  game.ChangeGroup(3, PuzzleGame::Change::kTurn, kArea);
+  const GroupTable before = game.Pieces().Groups();
+  EXPECT_FALSE(game.Generate(kDefaultShape, 3752));
+  EXPECT_EQ(game.Number(), kSeed);
+  EXPECT_TRUE(SameGroups(game.Pieces().Groups(), before));
+  EXPECT_TRUE(game.CanUndo());
+}
+
+TEST_F(PuzzleGameTest, EveryMoveEndsWithItsGroupInReachAndRedoGivesBackWhatWasSeen) {
+  // A drop far out to the left, as 120 presses of the Left arrow make it.
+  for (int i = 0; i < 120; ++i) {
+    game.Grab(0);
+    game.Drop(-10, 0, kArea);
+    ASSERT_TRUE(InReach(game.Pieces(), 0, kArea)) << "after drop " << i;
+  }
+  const GroupTable seen = game.Pieces().Groups();
+  ASSERT_TRUE(game.Undo(kArea));
+  ASSERT_TRUE(game.Redo(kArea));
+  EXPECT_TRUE(SameGroups(game.Pieces().Groups(), seen));
+}
+
+TEST_F(PuzzleGameTest, UndoBringsATableFromALargerWindowIntoTheSmallerOne) {
+  const PlayArea large{0, 0, 3000, 2000};
+  game.Grab(0);
+  game.Drop(2000, -1200, large);
+  game.Grab(0);
+  game.Drop(10, 0, large);
+  ASSERT_FALSE(InReach(game.Pieces(), 0, kArea));
+  ASSERT_TRUE(game.Undo(kArea));
+  for (int g = 0; g < game.Pieces().GroupCount(); ++g)
+    EXPECT_TRUE(InReach(game.Pieces(), g, kArea)) << g;
+}
+
+TEST_F(PuzzleGameTest, RestartIsOneStepBackToTheScatterThatUndoTakesBack) {
+  const GroupTable scattered = game.Pieces().Groups();
+  EXPECT_FALSE(game.Restart()) << "nothing has moved yet";
+  game.ChangeGroup(2, PuzzleGame::Change::kMirror, kArea);
+  game.Grab(5);
+  game.Drop(40, -30, kArea);
+  const GroupTable played = game.Pieces().Groups();
+
+  ASSERT_TRUE(game.Restart());
+  EXPECT_TRUE(SameGroups(game.Pieces().Groups(), scattered));
+  EXPECT_FALSE(game.Restart());
+  ASSERT_TRUE(game.Undo(kArea));
+  EXPECT_TRUE(SameGroups(game.Pieces().Groups(), played));
+  EXPECT_TRUE(game.CanRedo());
+}
+
+TEST_F(PuzzleGameTest, NoStepIsTakenBackWhileADragIsOpen) {
+  game.ChangeGroup(1, PuzzleGame::Change::kTurnBack, kArea);
+  game.Grab(4);
+  EXPECT_FALSE(game.CanUndo());
+  EXPECT_FALSE(game.Undo(kArea));
+  EXPECT_FALSE(game.Restart());
+  game.Drop(0, 0, kArea);
+  EXPECT_TRUE(game.CanUndo());
+}
+
+}  // namespace
+}  // namespace wendrel
