@@ -10,8 +10,9 @@ packages=(
   qt6-base-dev libgl-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # the same puzzles from other compilers and on Windows (make portability)
-  clang g++-multilib g++-mingw-w64-x86-64-posix wine64
+  # the same puzzles from other compilers and on Windows (make portability); qemu-user runs
+  # the 32-bit build where the kernel will not
+  clang g++-multilib g++-mingw-w64-x86-64-posix wine64 qemu-user
   # packaging checks
   desktop-file-utils appstream dpkg-dev lintian man-db
   # headless runs, screenshots and window checks
