@@ -95,6 +95,11 @@ void PieceSet::PlaceGroup(int g, int rotation, int flipped) {
   });
 }
 
+DPoint PieceSet::PlacedPoint(int g, DPoint p) const {
+  const PieceGroup& group = m_groups.groups[g];
+  return PlacementOf(group, group.rotation, group.flipped).Apply(p);
+}
+
 void PieceSet::ComputeGroupCentre(int g) {
   PieceGroup& group = m_groups.groups[g];
   double sumX = 0.0, sumY = 0.0;
