@@ -58,7 +58,7 @@ bool JoinNeighbour(PieceSet& pieces, int target) {
   PieceGroup& moved = pieces.Groups().groups[neighbour];
   // The very point the join test will expect the neighbour's pivot at, so it fits at
   // distance 0.
-  moved.position = pieces.PlacedPoint(target, moved.centre);
+  moved.position = PieceSet::PlacedPoint(pieces.Group(target), moved.centre);
   moved.rotation = anchor.rotation;
   moved.flipped = anchor.flipped;
   pieces.PlaceGroup(neighbour, moved.rotation, moved.flipped);

@@ -95,8 +95,7 @@ void PieceSet::PlaceGroup(int g, int rotation, int flipped) {
   });
 }
 
-DPoint PieceSet::PlacedPoint(int g, DPoint p) const {
-  const PieceGroup& group = m_groups.groups[g];
+DPoint PieceSet::PlacedPoint(const PieceGroup& group, DPoint p) {
   return PlacementOf(group, group.rotation, group.flipped).Apply(p);
 }
 

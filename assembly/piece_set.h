@@ -96,9 +96,9 @@ class PieceSet {
   void PlaceGroup(int g, int rotation, int flipped);
   // The mean of the home centroids of the group's triangles; unchanged when it has none.
   void ComputeGroupCentre(int g);
-  // Where group g's placement puts the home point p. For another group's pivot this is
+  // Where group's placement puts the home point p. For another group's pivot this is
   // where the join test expects that group in the solved puzzle.
-  DPoint PlacedPoint(int g, DPoint p) const;
+  static DPoint PlacedPoint(const PieceGroup& group, DPoint p);
 
   // Operations of the player. Points are logical points of the view (y down).
   int PieceContains(int x, int y, int piece, int flipped) const;

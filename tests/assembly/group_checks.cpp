@@ -28,14 +28,6 @@ std::vector<std::pair<DPoint, DPoint>> HomeAndCurrent(const PieceSet& set, int g
 
 }  // namespace
 
-DPoint SolvedPlace(const PieceGroup& anchor, DPoint p) {
-  const double theta = anchor.rotation * PieceSet::kAngleStep;
-  const double sign = anchor.flipped ? -1.0 : 1.0;
-  const double dx = p.x - anchor.centre.x, dy = p.y - anchor.centre.y;
-  return DPoint{anchor.position.x + sign * (std::cos(theta) * dx - std::sin(theta) * dy),
-                anchor.position.y + std::sin(theta) * dx + std::cos(theta) * dy};
-}
-
 void SetPlacement(PieceSet& set, int g, DPoint position, int rotation, int flipped) {
   PieceGroup& group = set.Groups().groups[g];
   group.position = position;
@@ -46,7 +38,7 @@ void SetPlacement(PieceSet& set, int g, DPoint position, int rotation, int flipp
 
 void PutInSolvedPlace(PieceSet& set, int g, int anchor, DPoint offset) {
   const PieceGroup& a = set.Group(anchor);
-  const DPoint solved = SolvedPlace(a, set.Group(g).centre);
+  const DPoint solved = PieceSet::PlacedPoint(a, set.Group(g).centre);
   SetPlacement(set, g, DPoint{solved.x + offset.x, solved.y + offset.y}, a.rotation, a.flipped);
 }
 

@@ -9,10 +9,6 @@
 
 namespace wendrel::testing {
 
-// Where the home point p lies when the solved puzzle is laid down the way group anchor
-// lies now: turned and mirrored like the anchor, with the anchor's pivot at its position.
-DPoint SolvedPlace(const PieceGroup& anchor, DPoint p);
-
 // Gives group g its own placement and places it.
 void SetPlacement(PieceSet& set, int g, DPoint position, int rotation, int flipped);
 

@@ -20,7 +20,6 @@ using testing::Members;
 using testing::PutInSolvedPlace;
 using testing::RowOfSquares;
 using testing::SetPlacement;
-using testing::SolvedPlace;
 
 // Every field of the groups in use, one by one, so that a failure names the field.
 ::testing::AssertionResult SameTable(const GroupTable& actual, const GroupTable& expected) {
@@ -123,7 +122,7 @@ class Player {
     } else {
       PieceGroup pivotAtOrigin = front;
       pivotAtOrigin.position = DPoint{};
-      const DPoint offset = SolvedPlace(pivotAtOrigin, other.centre);
+      const DPoint offset = PieceSet::PlacedPoint(pivotAtOrigin, other.centre);
       m_set.DropFrontGroup(
           static_cast<int>(std::lround(other.position.x - offset.x - front.position.x)),
           static_cast<int>(std::lround(other.position.y - offset.y - front.position.y)));

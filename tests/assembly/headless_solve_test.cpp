@@ -16,7 +16,6 @@ using testing::GeneratedPuzzle;
 using testing::GroupVertices;
 using testing::IsRigidCopyOfHome;
 using testing::Members;
-using testing::SolvedPlace;
 
 constexpr int kPuzzlesToSolve = 100;
 
@@ -33,7 +32,7 @@ constexpr int kPuzzlesToSolve = 100;
 void DragToward(const PieceSet& set, int j, int& dx, int& dy) {
   PieceGroup pivotAtOrigin = set.Group(0);
   pivotAtOrigin.position = DPoint{};
-  const DPoint partnerFromPivot = SolvedPlace(pivotAtOrigin, set.Group(j).centre);
+  const DPoint partnerFromPivot = PieceSet::PlacedPoint(pivotAtOrigin, set.Group(j).centre);
   dx = static_cast<int>(
       std::lround(set.Group(j).position.x - partnerFromPivot.x - set.Group(0).position.x));
   dy = static_cast<int>(

@@ -17,19 +17,6 @@ using wendrel::PieceSet;
 // rounding at most.
 constexpr double kTolerance = 1e-9;
 
-// Where a group's placement puts a home point: turned about the group's centre by its
-// rotation steps, moved so that the centre lands on the position, then mirrored in the
-// vertical line through the position.
-DPoint Placement(const wendrel::PieceGroup& group, DPoint home) {
-  const double theta = group.rotation * PieceSet::kAngleStep;
-  const double dx = home.x - group.centre.x;
-  const double dy = home.y - group.centre.y;
-  const double turnedX = std::cos(theta) * dx - std::sin(theta) * dy;
-  const double turnedY = std::sin(theta) * dx + std::cos(theta) * dy;
-  return DPoint{group.position.x + (group.flipped ? -turnedX : turnedX),
-                group.position.y + turnedY};
-}
-
 bool Near(DPoint a, DPoint b) {
   return std::abs(a.x - b.x) <= kTolerance && std::abs(a.y - b.y) <= kTolerance;
 }
@@ -248,8 +235,8 @@ void PlayChecker::CheckPlacements() {
     pieces.ForEachTriangle(group, [&](int t) {
       const wendrel::Triangle& home = pieces.Home(t);
       const wendrel::Triangle& placed = pieces.Placed(t);
-      if (!Near(placed.a, Placement(group, home.a)) || !Near(placed.b, Placement(group, home.b)) ||
-          !Near(placed.c, Placement(group, home.c)))
+      if (!Near(placed.a, PieceSet::PlacedPoint(group, home.a)) || !Near(placed.b, PieceSet::PlacedPoint(group, home.b)) ||
+          !Near(placed.c, PieceSet::PlacedPoint(group, home.c)))
         Fail("triangle " + std::to_string(t) + " of group " + std::to_string(g) +
              " is not where the group's placement puts it");
     });

@@ -74,9 +74,9 @@ TEST_F(JoinTest, AFittingDropJoinsAndSnapsWhileTheDraggedGroupStaysPut) {
   const wendrel::PieceGroup& group = pieces.Group(0);
   for (const int t : TrianglesOf(pieces, 0)) {
     const DPoint home = pieces.Home(t).a;
-    const DPoint placed = Oriented(group, DPoint{home.x - group.centre.x, home.y - group.centre.y});
-    EXPECT_NEAR(pieces.Placed(t).a.x, group.position.x + placed.x, 1e-6) << t;
-    EXPECT_NEAR(pieces.Placed(t).a.y, group.position.y + placed.y, 1e-6) << t;
+    const DPoint placed = PieceSet::PlacedPoint(group, home);
+    EXPECT_NEAR(pieces.Placed(t).a.x, placed.x, 1e-6) << t;
+    EXPECT_NEAR(pieces.Placed(t).a.y, placed.y, 1e-6) << t;
   }
   EXPECT_TRUE(services.messages.empty());
   ExpectPictureShowsModel();

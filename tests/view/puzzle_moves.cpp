@@ -29,19 +29,11 @@ std::vector<QPoint> GrabPoints(const PieceSet& pieces, int g, const QRect& area,
   return points;
 }
 
-DPoint Oriented(const wendrel::PieceGroup& group, DPoint v) {
-  const double theta = group.rotation * PieceSet::kAngleStep;
-  const double s = group.flipped ? -1.0 : 1.0;
-  return DPoint{s * (std::cos(theta) * v.x - std::sin(theta) * v.y),
-                std::sin(theta) * v.x + std::cos(theta) * v.y};
-}
-
 DPoint SolvedDisplacement(const PieceSet& pieces, int moved, int fixed) {
   const wendrel::PieceGroup& m = pieces.Group(moved);
   const wendrel::PieceGroup& f = pieces.Group(fixed);
-  const DPoint fromFixed = Oriented(m, DPoint{m.centre.x - f.centre.x, m.centre.y - f.centre.y});
-  return DPoint{f.position.x + fromFixed.x - m.position.x,
-                f.position.y + fromFixed.y - m.position.y};
+  const DPoint solved = PieceSet::PlacedPoint(f, m.centre);
+  return DPoint{solved.x - m.position.x, solved.y - m.position.y};
 }
 
 int GroupOf(const PieceSet& pieces, int piece) {

@@ -14,9 +14,6 @@
 std::vector<QPoint> GrabPoints(const wendrel::PieceSet& pieces, int g, const QRect& area,
                                int radius = 2);
 
-// A home-frame vector as group g's placement turns and mirrors it.
-wendrel::DPoint Oriented(const wendrel::PieceGroup& group, wendrel::DPoint v);
-
 // The model displacement of group moved that puts it in its solved place relative to
 // group fixed; both must have the same turn and mirror.
 wendrel::DPoint SolvedDisplacement(const wendrel::PieceSet& pieces, int moved, int fixed);
