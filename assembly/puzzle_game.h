@@ -42,7 +42,7 @@ class PuzzleGame {
 
   // A drag: Grab raises group g to the front and opens a step; Drop moves the front
   // group by (dx, dy) model units, joins it where it fits and ends the move. Returns
-  // whether this drop solved the puzzle.
+  // whether this drop joined the last two groups.
   void Grab(int g);
   bool Drop(int dx, int dy, const PlayArea& area);
   // A turn or a mirror of group g, as one step.
@@ -50,6 +50,27 @@ class PuzzleGame {
   // Every piece back where this puzzle's scatter put it, ungrouped, as one step. Returns
   // whether anything moved.
   bool Restart();
+
+  // Help for a player who is stuck, each as one step that undo takes back. Hint joins
+  // one more group to the selected group (or, with selected -1, the largest) and counts
+  // the hint, which undo does not take back; Solve joins every group. Each returns
+  // whether anything joined.
+  bool Hint(int selected, const PlayArea& area);
+  bool Solve(const PlayArea& area);
+  int Hints() const { return m_nHints; }
+  bool SolvedByProgram() const { return m_bSolvedByProgram; }
+  // Whether the puzzle was, or is being, solved with help.
+  bool Helped() const { return m_nHints > 0 || m_bSolvedByProgram; }
+
+  // The playing time. The view reads the clock; the record keeps the time as data. The
+  // clock runs from the first gesture after a Generate or a Restart until the puzzle is
+  // solved; undo and redo do not touch it.
+  std::int64_t PlayingMs() const { return m_nPlayingMs; }
+  void AddPlayingTime(std::int64_t ms) { m_nPlayingMs += ms; }
+  bool ClockRuns() const { return m_bStarted && !Solved(); }
+  // Whether the last move solved this puzzle for the first time: a solve undone and
+  // made again counts once.
+  bool FirstSolve() const { return m_bFirstSolve; }
 
   // Neither acts during a drag or when there is nothing to take back; each returns
   // whether it changed the pieces. A table from a larger window is brought into area.
@@ -63,8 +84,11 @@ class PuzzleGame {
   bool BringBack(const PlayArea& area);
 
  private:
-  // The one end of every move: keeps the front group in reach, then closes the step.
-  void Finish(const PlayArea& area);
+  // The one start and end of every move: the start starts the clock; the end keeps the
+  // front group in reach, then closes the step. Returns whether this move solved the
+  // puzzle.
+  void Start();
+  bool Finish(const PlayArea& area);
 
   ShapeLibrary m_shapes;
   // Large, and needed only while a puzzle is cut: kept off the record's own storage.
@@ -76,6 +100,13 @@ class PuzzleGame {
   bool m_bHasPuzzle = false;
   Shape m_shape = kDefaultShape;
   std::int32_t m_nNumber = 0;
+  std::int64_t m_nPlayingMs = 0;
+  int m_nHints = 0;
+  bool m_bSolvedByProgram = false;
+  bool m_bStarted = false;
+  bool m_bSolvedBefore = false;
+  bool m_bFirstSolve = false;
+  int m_nGroupsAtStart = 0;
 };
 
 }  // namespace wendrel

@@ -105,5 +105,59 @@ TEST_F(PuzzleGameTest, NoStepIsTakenBackWhileADragIsOpen) {
   EXPECT_TRUE(game.CanUndo());
 }
 
+TEST_F(PuzzleGameTest, AHintIsOneStepThatUndoTakesBackFieldForFieldButItStaysCounted) {
+  const GroupTable before = game.Pieces().Groups();
+  ASSERT_TRUE(game.Hint(-1, kArea));
+  EXPECT_EQ(game.Pieces().GroupCount(), before.count - 1);
+  ASSERT_TRUE(game.Undo(kArea));
+  EXPECT_TRUE(SameGroups(game.Pieces().Groups(), before));
+  EXPECT_EQ(game.Hints(), 1);
+  EXPECT_TRUE(game.Helped());
+}
+
+TEST_F(PuzzleGameTest, HintsAndSolveReachOneGroupInReachAndSaySoOnce) {
+  const PlayArea small{0, 0, 400, 300};
+  int hints = 0;
+  while (game.Pieces().GroupCount() > 8) {
+    ASSERT_TRUE(game.Hint(-1, small));
+    ++hints;
+    EXPECT_FALSE(game.FirstSolve());
+  }
+  ASSERT_TRUE(game.Solve(small));
+  EXPECT_TRUE(game.Solved());
+  EXPECT_TRUE(game.FirstSolve());
+  EXPECT_TRUE(game.SolvedByProgram());
+  EXPECT_EQ(game.Hints(), hints);
+  EXPECT_TRUE(InReach(game.Pieces(), 0, small));
+  EXPECT_FALSE(game.Hint(-1, small)) << "nothing is left to join";
+  EXPECT_FALSE(game.Solve(small));
+
+  // Undone and solved again, the puzzle is not solved for the first time.
+  ASSERT_TRUE(game.Undo(kArea));
+  ASSERT_TRUE(game.Redo(kArea));
+  ASSERT_TRUE(game.Undo(kArea));
+  ASSERT_TRUE(game.Solve(kArea));
+  EXPECT_FALSE(game.FirstSolve());
+}
+
+TEST_F(PuzzleGameTest, TheClockRunsFromTheFirstGestureUntilTheSolveAndStartsAfreshOnRestart) {
+  EXPECT_FALSE(game.ClockRuns());
+  game.ChangeGroup(0, PuzzleGame::Change::kTurn, kArea);
+  EXPECT_TRUE(game.ClockRuns());
+  game.AddPlayingTime(1500);
+  ASSERT_TRUE(game.Restart());
+  EXPECT_FALSE(game.ClockRuns());
+  EXPECT_EQ(game.PlayingMs(), 0);
+  game.AddPlayingTime(700);
+  ASSERT_TRUE(game.Undo(kArea));
+  EXPECT_EQ(game.PlayingMs(), 700) << "undo does not touch the time";
+  ASSERT_TRUE(game.Solve(kArea));
+  EXPECT_FALSE(game.ClockRuns());
+  ASSERT_TRUE(game.Generate(kDefaultShape, kSeed + 1));
+  EXPECT_EQ(game.PlayingMs(), 0);
+  EXPECT_EQ(game.Hints(), 0);
+  EXPECT_FALSE(game.SolvedByProgram());
+}
+
 }  // namespace
 }  // namespace wendrel
