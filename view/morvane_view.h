@@ -52,6 +52,8 @@ class CMorvaneView : public QAbstractScrollArea {
 
   const wendrel::PieceSet& Pieces() const { return m_pieces; }
   int Dragging() const { return m_bDragging; }
+  // The memory that the four drag surfaces hold, in bytes.
+  qsizetype DragSurfaceBytes() const;
   std::int32_t Seed() const { return m_nSeed; }
   // The group that the keys act on, or -1.
   int SelectedGroup() const;
@@ -94,10 +96,10 @@ class CMorvaneView : public QAbstractScrollArea {
   wendrel::PlayArea VisibleArea() const;
   void UpdateScrollBars();
   void CreateSurfaces();
-  // Makes the drag surfaces again when the visible area has grown past them; returns
-  // whether it did. They never shrink, so that a window shrunk and grown back, or a
-  // mouse move, makes nothing.
-  bool GrowSurfaces();
+  // Makes the drag surfaces again when the visible area has grown past them, and, when
+  // mayShrink, when it needs well under what they hold (the rule is in the .cpp); returns
+  // whether it did. A mouse move makes nothing.
+  bool FitSurfaces(bool mayShrink);
   // Brings every group with no vertex in the visible area back into it; returns whether
   // any moved.
   bool BringBackGroups();
@@ -118,8 +120,11 @@ class CMorvaneView : public QAbstractScrollArea {
   void SelectNextGroup(bool backwards);
   void ClearSelection();
   void DrawFocusCue(QPainter& dc) const;
-  // The three layers of a drag of group 0, drawn once at the press.
+  // The three layers of a drag of group 0, drawn once at the press, on surfaces fitted
+  // to the window first.
   void DrawDragLayers();
+  // The same on the surfaces as they are, for a resize during the drag.
+  void RedrawDragLayers();
   // Composes the whole frame afresh with the group offset by travel.
   void ResetDragFrame(QPoint travel);
   // The next frame, with the group offset by travel: only the rectangle that differs
