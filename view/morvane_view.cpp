@@ -12,6 +12,17 @@ namespace {
 constexpr int kPageStep = 20;
 constexpr int kLineStep = 10;
 
+// The drag surfaces are made again, smaller, only when the visible area needs less than
+// 1 / kShrinkRatio of their pixels. A window once maximised on a large screen then gives
+// most of its memory back when it is made small, while a window shrunk a little, or
+// shrunk and grown back, keeps its surfaces instead of making four new ones at every
+// step of a resize.
+constexpr qint64 kShrinkRatio = 2;
+
+qint64 PixelsOf(const QRect& area) {
+  return qint64(area.width()) * area.height();
+}
+
 }  // namespace
 
 CMorvaneView::CMorvaneView(UserServices& services, QWidget* parent)
@@ -50,29 +61,42 @@ void CMorvaneView::OnInitialUpdate() {
 
 void CMorvaneView::CreateSurfaces() {
   // The contexts are made once in the life of the view, the bitmaps again only when the
-  // window grows: a later New keeps them, and with them a drag that is in progress.
+  // window's size asks for it: a later New keeps them, and with them a drag that is in
+  // progress.
   const qreal ratio = viewport()->devicePixelRatioF();
   if (!m_pLayerDC->HasDC())
     m_pLayerDC->CreateCompatible(ratio);
   if (!m_pFrameDC->HasDC())
     m_pFrameDC->CreateCompatible(ratio);
-  GrowSurfaces();
+  FitSurfaces(false);
 }
 
-bool CMorvaneView::GrowSurfaces() {
+bool CMorvaneView::FitSurfaces(bool mayShrink) {
   if (!m_pLayerDC->HasDC())
     return false;  // before the first initial update
   const PlayArea area = VisibleArea();
   const QRect needed(area.left, area.top, area.right - area.left, area.bottom - area.top);
-  if (m_rcSurfaces.contains(needed))
+  QRect fitted = m_rcSurfaces.united(needed);
+  if (mayShrink && PixelsOf(needed) * kShrinkRatio < PixelsOf(fitted))
+    fitted = needed;
+  if (fitted == m_rcSurfaces)
     return false;
-  m_rcSurfaces = m_rcSurfaces.united(needed);
+  m_rcSurfaces = fitted;
   const int w = m_rcSurfaces.right() + 1, h = m_rcSurfaces.bottom() + 1;
   m_pBackgroundBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
   m_pDragImageBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
   m_pDragMaskBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
   m_pFrameBmp = m_pLayerDC->CreateCompatibleBitmap(w, h);
   return true;
+}
+
+qsizetype CMorvaneView::DragSurfaceBytes() const {
+  qsizetype bytes = 0;
+  for (const QImage* bitmap :
+       {m_pBackgroundBmp.get(), m_pDragImageBmp.get(), m_pDragMaskBmp.get(), m_pFrameBmp.get()}) {
+    bytes += bitmap != nullptr ? bitmap->sizeInBytes() : 0;
+  }
+  return bytes;
 }
 
 PlayArea CMorvaneView::VisibleArea() const {
@@ -93,11 +117,14 @@ void CMorvaneView::UpdateScrollBars() {
 
 void CMorvaneView::resizeEvent(QResizeEvent*) {
   UpdateScrollBars();
+  // An open drag keeps its surfaces, and the layers on them, when the window is made
+  // smaller, rather than drawing every layer again mid-drag: the next press, which draws
+  // them all anyway, fits the surfaces to the window.
+  const bool remade = FitSurfaces(m_bDragging == 0);
   // A window made smaller can leave groups where no scrolling reaches them.
-  const bool grown = GrowSurfaces();
   const bool moved = m_game.BringBack(VisibleArea());
-  if (m_bDragging != 0 && (grown || moved)) {
-    DrawDragLayers();
+  if (m_bDragging != 0 && (remade || moved)) {
+    RedrawDragLayers();
     ResetDragFrame(m_ptFrameTravel);
   }
   if (moved)

@@ -58,6 +58,8 @@ class CMorvaneView : public QAbstractScrollArea {
   const wendrel::PuzzleGame& Game() const { return m_game; }
   const wendrel::PieceSet& Pieces() const { return m_game.Pieces(); }
   int Dragging() const { return m_bDragging; }
+  // The memory that the four drag surfaces hold, in bytes.
+  qsizetype DragSurfaceBytes() const;
   std::int32_t Seed() const { return m_nSeed; }
   // The group that the keys act on, or -1.
   int SelectedGroup() const;
@@ -105,10 +107,10 @@ class CMorvaneView : public QAbstractScrollArea {
   wendrel::PlayArea VisibleArea() const;
   void UpdateScrollBars();
   void CreateSurfaces();
-  // Makes the drag surfaces again when the visible area has grown past them; returns
-  // whether it did. They never shrink, so that a window shrunk and grown back, or a
-  // mouse move, makes nothing.
-  bool GrowSurfaces();
+  // Makes the drag surfaces again when the visible area has grown past them, and, when
+  // mayShrink, when it needs well under what they hold (the rule is in the .cpp); returns
+  // whether it did. A mouse move makes nothing.
+  bool FitSurfaces(bool mayShrink);
   // Undo or redo one step of the history, unless a drag is open.
   void StepHistory(bool (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&));
   using GroupChange = wendrel::PuzzleGame::Change;
@@ -125,8 +127,11 @@ class CMorvaneView : public QAbstractScrollArea {
   void SelectNextGroup(bool backwards);
   void ClearSelection();
   void DrawFocusCue(QPainter& dc) const;
-  // The three layers of a drag of group 0, drawn once at the press.
+  // The three layers of a drag of group 0, drawn once at the press, on surfaces fitted
+  // to the window first.
   void DrawDragLayers();
+  // The same on the surfaces as they are, for a resize during the drag.
+  void RedrawDragLayers();
   // Composes the whole frame afresh with the group offset by travel.
   void ResetDragFrame(QPoint travel);
   // The next frame, with the group offset by travel: only the rectangle that differs

@@ -22,6 +22,13 @@ void DrawPiecesInto(MemorySurface& dc, Draw draw) {
 }  // namespace
 
 void CMorvaneView::DrawDragLayers() {
+  // The press is where surfaces left too large by a window shrunk during a drag are
+  // given back at the latest.
+  FitSurfaces(true);
+  RedrawDragLayers();
+}
+
+void CMorvaneView::RedrawDragLayers() {
   MemorySurface& dc = *m_pLayerDC;
   const BitmapSelection selection(dc, *m_pDragMaskBmp);
 

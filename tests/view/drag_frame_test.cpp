@@ -111,6 +111,29 @@ TEST_F(DragFrameTest, InALargeWindowEveryFrameEqualsTheFullComposition) {
   }
 }
 
+// The surfaces follow the window down as well as up, though not under an open drag: a
+// window made small during one gives their memory back by the next press, whose frames
+// are whole. Made a little larger and small again, the window keeps what it has.
+TEST_F(DragFrameTest, AWindowMadeSmallGivesTheSurfacesBackByTheNextPress) {
+  ResizeViewport(QSize(1900, 1150));
+  Generate(kSeed);
+  const qsizetype large = view->DragSurfaceBytes();
+  MouseDriver mouse(view->viewport());
+  const QPoint at = GrabPoints(view->Pieces(), 6, VisibleLogical(), 2).front();
+  mouse.Press(Qt::LeftButton, at);
+  ResizeViewport(QSize(1000, 860));
+  EXPECT_EQ(view->DragSurfaceBytes(), large) << "kept while the drag is open";
+  mouse.Release(Qt::LeftButton, at);
+
+  ExpectFramesEqualFullComposition(0, Travels(0));
+  EXPECT_LT(view->DragSurfaceBytes(), large / 2);
+
+  ResizeViewport(QSize(1100, 900));
+  const qsizetype grown = view->DragSurfaceBytes();
+  ResizeViewport(QSize(1000, 860));
+  EXPECT_EQ(view->DragSurfaceBytes(), grown);
+}
+
 TEST_F(DragFrameTest, InAScrolledSmallWindowEveryFrameEqualsTheFullComposition) {
   ShowView(QSize(520, 420));
   Generate(kSeed);
