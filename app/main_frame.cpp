@@ -6,15 +6,27 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/generate_number_dlg.h"
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
 #include "app/more_games_dlg.h"
+#include "app/player_settings.h"
 #include "app/product_info.h"
+#include "app/shape_texts.h"
+#include "app/statistics_dlg.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
+
+namespace {
+
+// How often the time pane is brought up to date, in milliseconds: often enough that
+// the seconds never seem to skip.
+constexpr int kTimeTick = 250;
+
+}  // namespace
 
 CMainFrame::CMainFrame(UserServices& services, const DialogRunner& runModal)
     : m_services(services), m_runModal(runModal), m_pView(new CMorvaneView(services, this)) {
@@ -71,6 +83,25 @@ void CMainFrame::createActions() {
   m_restartAct->setToolTip(tr("Restart Puzzle"));
   m_restartAct->setStatusTip(tr("Put every piece back where the puzzle began"));
 
+  m_hintAct = new QAction(tr("&Hint"), this);
+  m_hintAct->setShortcut(Qt::Key_H);
+  m_hintAct->setToolTip(tr("Hint"));
+  m_hintAct->setStatusTip(tr("Join one more piece to the selected or the largest group"));
+
+  m_solveAct = new QAction(tr("S&olve"), this);
+  m_solveAct->setToolTip(tr("Solve"));
+  m_solveAct->setStatusTip(tr("Join every piece and show the solved puzzle"));
+
+  m_statisticsAct = new QAction(tr("&Statistics..."), this);
+  m_statisticsAct->setToolTip(tr("Statistics"));
+  m_statisticsAct->setStatusTip(tr("Show the puzzles solved and the best times for each shape"));
+
+  m_timerAct = new QAction(tr("&Timer"), this);
+  m_timerAct->setToolTip(tr("Toggle Timer"));
+  m_timerAct->setStatusTip(tr("Show or hide the playing time"));
+  m_timerAct->setCheckable(true);
+  m_timerAct->setChecked(TimerShown());
+
   auto* shapeGroup = new QActionGroup(this);
   for (const wendrel::ShapeInfo& info : wendrel::kShapes)
     m_shapeActs << shapeGroup->addAction(shapeCommand(info.shape));
@@ -97,44 +128,12 @@ void CMainFrame::createActions() {
       {m_fileNewAct, m_fileOpenAct, m_fileSaveAct, m_filePrintAct, m_editUndoAct, m_editRedoAct});
 }
 
-QString CMainFrame::shapeTitle(wendrel::Shape shape) {
-  switch (shape) {
-    case wendrel::Shape::kThreeHearts:
-      return tr("Three Hearts");
-    case wendrel::Shape::kHeart:
-      return tr("Heart");
-    case wendrel::Shape::kCogWheel:
-      return tr("Cog Wheel");
-    case wendrel::Shape::kOval:
-      return tr("Oval");
-  }
-  return QString();
-}
-
 QAction* CMainFrame::shapeCommand(wendrel::Shape shape) {
-  QString text, prompt;
-  switch (shape) {
-    case wendrel::Shape::kThreeHearts:
-      text = tr("&Three Hearts (15 pieces)");
-      prompt = tr("Cut the next puzzles from three hearts, in 15 pieces");
-      break;
-    case wendrel::Shape::kHeart:
-      text = tr("&Heart (9 pieces)");
-      prompt = tr("Cut the next puzzles from a heart, in 9 pieces");
-      break;
-    case wendrel::Shape::kCogWheel:
-      text = tr("&Cog Wheel (9 pieces)");
-      prompt = tr("Cut the next puzzles from a cog wheel, in 9 pieces");
-      break;
-    case wendrel::Shape::kOval:
-      text = tr("&Oval (3 pieces)");
-      prompt = tr("Cut the next puzzles from an oval, in 3 pieces");
-      break;
-  }
-  auto* command = new QAction(text, this);
+  const ShapeTexts texts = TextsOf(shape);
+  auto* command = new QAction(texts.item, this);
   command->setCheckable(true);
-  command->setToolTip(shapeTitle(shape));
-  command->setStatusTip(prompt);
+  command->setToolTip(texts.title);
+  command->setStatusTip(texts.prompt);
   return command;
 }
 
@@ -158,6 +157,7 @@ CMainFrame::Commands CMainFrame::Actions() const {
                   m_instructionsAct, m_termsOfUseAct,   m_moreGamesAct,      m_aboutAct,
                   m_fileNewAct,      m_fileOpenAct,     m_fileSaveAct,       m_filePrintAct,
                   m_editUndoAct,     m_editRedoAct,     m_generateNumberAct, m_restartAct,
+                  m_hintAct,         m_solveAct,        m_statisticsAct,     m_timerAct,
                   m_shapeActs};
 }
 
@@ -181,20 +181,41 @@ void CMainFrame::createStatusBar() {
   new KeyIndicators(m_wndStatusBar, PlatformKeyLockState);
   // Right after the message pane, before the lock indicators.
   m_wndPuzzlePane = new QLabel(m_wndStatusBar);
-  m_wndStatusBar->insertPermanentWidget(0, m_wndPuzzlePane);
+  m_wndProgressPane = new QLabel(m_wndStatusBar);
+  m_wndTimePane = new QLabel(m_wndStatusBar);
+  int pane = 0;
+  for (QLabel* label : {m_wndPuzzlePane, m_wndProgressPane, m_wndTimePane})
+    m_wndStatusBar->insertPermanentWidget(pane++, label);
   connect(m_pView, &CMorvaneView::GameChanged, this, &CMainFrame::showGameState);
+  connect(m_pView, &CMorvaneView::PuzzleSolved, this, &CMainFrame::OnPuzzleSolved);
+  // The time pane counts the seconds while the clock runs.
+  auto* ticks = new QTimer(this);
+  connect(ticks, &QTimer::timeout, this, &CMainFrame::showPlayingTime);
+  ticks->start(kTimeTick);
   showGameState();
+}
+
+void CMainFrame::showPlayingTime() {
+  m_wndTimePane->setText(QString::fromStdString(wendrel::FormatPlayingTime(m_pView->PlayingMs())));
+  m_wndTimePane->setVisible(m_timerAct->isChecked() && m_pView->Game().HasPuzzle());
 }
 
 void CMainFrame::showGameState() {
   const wendrel::PuzzleGame& game = m_pView->Game();
   m_wndPuzzlePane->setText(
-      game.HasPuzzle() ? tr("%1, puzzle %2").arg(shapeTitle(game.PuzzleShape())).arg(game.Number())
-                       : QString());
+      game.HasPuzzle()
+          ? tr("%1, puzzle %2").arg(TextsOf(game.PuzzleShape()).title).arg(game.Number())
+          : QString());
   m_wndPuzzlePane->setVisible(game.HasPuzzle());
+  const int groups = game.Pieces().GroupCount();
+  m_wndProgressPane->setText(groups > 1 ? tr("%1 groups left").arg(groups) : tr("Solved"));
+  m_wndProgressPane->setVisible(game.HasPuzzle());
+  showPlayingTime();
   m_editUndoAct->setEnabled(game.CanUndo());
   m_editRedoAct->setEnabled(game.CanRedo());
   m_restartAct->setEnabled(game.HasPuzzle());
+  m_hintAct->setEnabled(groups > 1 && game.HasPuzzle());
+  m_solveAct->setEnabled(groups > 1 && game.HasPuzzle());
 }
 
 void CMainFrame::createMenus() {
@@ -205,6 +226,7 @@ void CMainFrame::createMenus() {
   QMenu* shapeMenu = fileMenu->addMenu(tr("S&hape"));
   shapeMenu->setToolTipsVisible(true);
   shapeMenu->addActions(m_shapeActs);
+  fileMenu->addAction(m_statisticsAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_filePrintAct);
   fileMenu->addSeparator();
@@ -213,10 +235,14 @@ void CMainFrame::createMenus() {
   QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
   editMenu->addAction(m_editUndoAct);
   editMenu->addAction(m_editRedoAct);
+  editMenu->addSeparator();
+  editMenu->addAction(m_hintAct);
+  editMenu->addAction(m_solveAct);
 
   QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
   viewMenu->addAction(m_wndToolBar->toggleViewAction());
   viewMenu->addAction(m_statusBarAct);
+  viewMenu->addAction(m_timerAct);
 
   QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
   helpMenu->addAction(m_instructionsAct);
@@ -244,6 +270,49 @@ void CMainFrame::OnGenerateNumber() {
     return;
   m_pView->SetNextSeed(*dialog.Number());
   m_pView->OnGenerate();
+}
+
+void CMainFrame::OnStatistics() {
+  CStatisticsDlg dialog(m_services, this);
+  m_runModal(dialog);
+}
+
+void CMainFrame::OnTimer(bool shown) {
+  SaveTimerShown(shown);
+  showPlayingTime();
+}
+
+void CMainFrame::OnPuzzleSolved() {
+  const wendrel::PuzzleGame& game = m_pView->Game();
+  const wendrel::Shape shape = game.PuzzleShape();
+  const std::int64_t ms = game.PlayingMs();
+  wendrel::SolveStats stats = SavedSolveStats(shape);
+  // A solve undone and made again counts once.
+  const bool best = game.FirstSolve() && stats.Add(ms, game.Helped());
+  if (game.FirstSolve())
+    SaveSolveStats(shape, stats);
+  const QString time = QString::fromStdString(wendrel::FormatPlayingTime(ms));
+  QString message;
+  if (game.SolvedByProgram())
+    message = tr("Solved by the program");
+  else if (game.Hints() == 1)
+    message = tr("Solved with 1 hint");
+  else if (game.Hints() > 1)
+    message = tr("Solved with %1 hints").arg(game.Hints());
+  else if (best)
+    message = tr("Solved in %1 – a new best for %2").arg(time, TextsOf(shape).title);
+  else if (stats.SolvedUnaided() > 0)
+    message = tr("Solved in %1 (best %2)")
+                  .arg(time, QString::fromStdString(wendrel::FormatPlayingTime(stats.bestMs)));
+  else
+    message = tr("Solved in %1").arg(time);
+  m_wndStatusBar->showMessage(message);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange)
+    m_pView->SetClockPaused(isMinimized());
+  QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::OnTermsOfUse() {

@@ -40,6 +40,10 @@ class CMainFrame : public QMainWindow {
     QAction* editRedo;
     QAction* generateNumber;
     QAction* restart;
+    QAction* hint;
+    QAction* solve;
+    QAction* statistics;
+    QAction* timer;
     // One for each shape, in the catalogue's order; checkable, one checked at a time.
     QList<QAction*> shapes;
   };
@@ -57,9 +61,16 @@ class CMainFrame : public QMainWindow {
   void OnGenerateNumber();
   // Checks the Shape item of shape.
   void ShowShape(wendrel::Shape shape);
+  void OnStatistics();
+  // Shows or hides the time pane; the time is kept either way.
+  void OnTimer(bool shown);
+  // Says how the puzzle was solved, and counts a first solve in the statistics.
+  void OnPuzzleSolved();
 
  protected:
   bool event(QEvent* event) override;
+  // The clock stands still while the window is minimised.
+  void changeEvent(QEvent* event) override;
 
  private:
   void createActions();
@@ -70,8 +81,8 @@ class CMainFrame : public QMainWindow {
   void showIdleMessage();
   // The puzzle pane and the Edit and File items that depend on the game.
   void showGameState();
+  void showPlayingTime();
   QAction* shapeCommand(wendrel::Shape shape);
-  static QString shapeTitle(wendrel::Shape shape);
 
   UserServices& m_services;
   const DialogRunner& m_runModal;
@@ -79,6 +90,9 @@ class CMainFrame : public QMainWindow {
   QStatusBar* m_wndStatusBar = nullptr;
   // Which puzzle is being played: its shape and number, for a player to pass on.
   QLabel* m_wndPuzzlePane = nullptr;
+  // How many groups are left, and the playing time.
+  QLabel* m_wndProgressPane = nullptr;
+  QLabel* m_wndTimePane = nullptr;
   QToolBar* m_wndToolBar = nullptr;
 
   QAction* m_generateAct = nullptr;
@@ -97,5 +111,9 @@ class CMainFrame : public QMainWindow {
   QAction* m_editRedoAct = nullptr;
   QAction* m_generateNumberAct = nullptr;
   QAction* m_restartAct = nullptr;
+  QAction* m_hintAct = nullptr;
+  QAction* m_solveAct = nullptr;
+  QAction* m_statisticsAct = nullptr;
+  QAction* m_timerAct = nullptr;
   QList<QAction*> m_shapeActs;
 };

@@ -9,8 +9,8 @@
 #include "app/about_dlg.h"
 #include "app/command_line_info.h"
 #include "app/main_frame.h"
+#include "app/player_settings.h"
 #include "app/product_info.h"
-#include "app/shape_setting.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
 
@@ -89,6 +89,10 @@ void CMorvaneApp::RouteCommands() {
   route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);
   route(commands.generateNumber, &frame, &CMainFrame::OnGenerateNumber);
   route(commands.restart, &view, &CMorvaneView::OnRestart);
+  route(commands.hint, &view, &CMorvaneView::OnHint);
+  route(commands.solve, &view, &CMorvaneView::OnSolve);
+  route(commands.statistics, &frame, &CMainFrame::OnStatistics);
+  QObject::connect(commands.timer, &QAction::toggled, &frame, &CMainFrame::OnTimer);
   for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i) {
     const wendrel::Shape shape = wendrel::kShapes[i].shape;
     route(commands.shapes[static_cast<qsizetype>(i)], &view, [&view, shape] {

@@ -64,6 +64,7 @@ constexpr std::int32_t kSeed = 1000;
 class SilentServices : public UserServices {
  public:
   void MessageBox(QWidget*, const QString&, const QString&, Icon) override {}
+  bool Ask(QWidget*, const QString&, const QString&) override { return false; }
   bool StartProgram(const QString&, const QStringList&) override { return false; }
   QString OpenFileName(QWidget*) override { return {}; }
   QString SaveFileName(QWidget*) override { return {}; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -50,6 +51,14 @@ class CMorvaneView : public QAbstractScrollArea {
   wendrel::Shape NextShape() const { return m_shape; }
   // Every piece back where the scatter put it, as one step that undo takes back.
   void OnRestart();
+  // Help: one more piece joined to the selected group (or the largest), or every group
+  // joined; each one step that undo takes back. Neither acts while a drag is open.
+  void OnHint();
+  void OnSolve();
+  // The playing time of the puzzle so far, the running clock included.
+  std::int64_t PlayingMs() const;
+  // The clock stands still while the window is minimised.
+  void SetClockPaused(bool paused);
   // Take back the last change of the groups, or make the last one taken back again.
   // Neither acts while a drag is open.
   void OnEditUndo();
@@ -68,6 +77,9 @@ class CMorvaneView : public QAbstractScrollArea {
   // After anything that changes the puzzle or its history, for the frame's panes and
   // the Edit menu.
   void GameChanged();
+  // After a move that joined the last two groups, once any "Congratulations!" box is
+  // closed.
+  void PuzzleSolved();
 
  protected:
   // Sets a painter up for logical units: on the window with the scroll position's point
@@ -123,6 +135,10 @@ class CMorvaneView : public QAbstractScrollArea {
   void ChangeGroupAt(QPoint point, GroupChange change);
   // Repaints at once and tells the frame that the game changed.
   void ShowGameChange();
+  // Starts or stops the clock as the game and the window say; a stopped clock's time
+  // goes into the record.
+  void SyncClock();
+  void StopClock();
   // Keyboard play: the selection and its focus cue.
   void SelectNextGroup(bool backwards);
   void ClearSelection();
@@ -171,4 +187,7 @@ class CMorvaneView : public QAbstractScrollArea {
   // The window shows the last composed drag frame, and repaints show it again.
   bool m_bFrameShown = false;
   std::optional<std::int32_t> m_nNextSeed;
+  // Runs while the player's time counts; invalid while it stands still.
+  QElapsedTimer m_clock;
+  bool m_bClockPaused = false;
 };

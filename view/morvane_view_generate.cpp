@@ -13,7 +13,10 @@ void CMorvaneView::OnGenerate() {
   const QString failure =
       QStringLiteral("Puzzle creation failed.  Please try again.  \n\r") + QString::number(m_nSeed);
 
+  // The time so far belongs to the puzzle being replaced.
+  StopClock();
   if (!m_game.Generate(m_shape, m_nSeed)) {
+    SyncClock();
     m_services.MessageBox(this, failure, QStringLiteral("Error"), UserServices::Icon::Stop);
     return;
   }
@@ -27,7 +30,11 @@ void CMorvaneView::OnGenerate() {
 
 void CMorvaneView::OnRestart() {
   // An open drag's release belongs to the pieces as they lie now.
-  if (m_bDragging != 0 || !m_game.Restart())
+  if (m_bDragging != 0)
     return;
-  ShowGameChange();
+  StopClock();
+  if (m_game.Restart())
+    ShowGameChange();
+  else
+    SyncClock();
 }

@@ -59,6 +59,7 @@ void CMorvaneView::OnLButtonDown(QPoint point) {
     return;
   m_bDragging = 1;
   m_game.Grab(m_nHitGroup);
+  SyncClock();
   m_ptDragStart = point;
   // The window keeps showing the last frame until the mouse moves or a paint comes.
   m_bFrameShown = false;
@@ -96,6 +97,7 @@ void CMorvaneView::DropFrontGroup(int dx, int dy) {
   if (solved) {
     m_services.MessageBox(this, QStringLiteral("Congratulations!"), kAppTitle,
                           UserServices::Icon::None);
+    emit PuzzleSolved();
   }
 }
 
@@ -117,6 +119,7 @@ void CMorvaneView::ChangeGroup(int g, GroupChange change) {
 }
 
 void CMorvaneView::ShowGameChange() {
+  SyncClock();
   InvalidateAndUpdateNow(*viewport());
   emit GameChanged();
 }

@@ -14,6 +14,12 @@ void QtUserServices::MessageBox(QWidget* owner, const QString& text, const QStri
   BuildMessageBox(owner, text, caption, icon)->exec();
 }
 
+bool QtUserServices::Ask(QWidget* owner, const QString& text, const QString& caption) {
+  // No is the default, so that a stray Enter loses nothing.
+  return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool QtUserServices::StartProgram(const QString& program, const QStringList& arguments) {
   // The arguments go to the program as they are; no shell sees them.
   return QProcess::startDetached(program, arguments);

@@ -10,6 +10,7 @@
 class QtUserServices : public UserServices {
  public:
   void MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon) override;
+  bool Ask(QWidget* owner, const QString& text, const QString& caption) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
   QString OpenFileName(QWidget* owner) override;
   QString SaveFileName(QWidget* owner) override;

@@ -17,6 +17,8 @@ class UserServices {
   // A modal box with the text, the caption and a single OK button; returns when closed.
   virtual void MessageBox(QWidget* owner, const QString& text, const QString& caption,
                           Icon icon) = 0;
+  // A modal question with Yes and No; returns whether the user answered Yes.
+  virtual bool Ask(QWidget* owner, const QString& text, const QString& caption) = 0;
   // Starts program with the arguments as given, never through a shell. Returns whether
   // the process could be started.
   virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;

@@ -22,6 +22,10 @@ class RecordingUserServices : public UserServices {
   void MessageBox(QWidget*, const QString& text, const QString& caption, Icon icon) override {
     messages.push_back({text, caption, icon});
   }
+  bool Ask(QWidget*, const QString& text, const QString& caption) override {
+    questions.push_back({text, caption, Icon::None});
+    return answer;
+  }
   bool StartProgram(const QString& program, const QStringList& arguments) override {
     starts.push_back({program, arguments});
     return startSucceeds;
@@ -30,6 +34,8 @@ class RecordingUserServices : public UserServices {
   QString SaveFileName(QWidget*) override { return saveFileName; }
 
   std::vector<Message> messages;
+  std::vector<Message> questions;
+  bool answer = false;  // what the user "answers" to every question
   std::vector<ProgramStart> starts;
   bool startSucceeds = true;
   QString openFileName;  // what the open dialog "chooses"; empty = cancelled

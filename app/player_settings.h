@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+
+#include "assembly/solve_stats.h"
+#include "shapes/shape_catalogue.h"
+
+// What the program keeps for the player across runs, in its settings: the shape chosen
+// last, whether the timer shows, and the statistics of each shape.
+
+std::optional<wendrel::Shape> SavedShape();
+void SaveShape(wendrel::Shape shape);
+
+bool TimerShown();
+void SaveTimerShown(bool shown);
+
+wendrel::SolveStats SavedSolveStats(wendrel::Shape shape);
+void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats);
+// Forgets the statistics of every shape.
+void ClearSolveStats();

@@ -1,0 +1,19 @@
+#include "view/morvane_view.h"
+
+// Help for a player who is stuck. A hint that joins the last two groups solves the puzzle
+// with help: no "Congratulations!" box, and the frame says how it was solved.
+
+void CMorvaneView::OnHint() {
+  if (m_bDragging != 0 || !m_game.Hint(SelectedGroup(), VisibleArea()))
+    return;
+  ShowGameChange();
+  if (m_game.Solved())
+    emit PuzzleSolved();
+}
+
+void CMorvaneView::OnSolve() {
+  if (m_bDragging != 0 || !m_game.Solve(VisibleArea()))
+    return;
+  ShowGameChange();
+  emit PuzzleSolved();
+}
