@@ -1,8 +1,11 @@
 #include "app/command_line_info.h"
 
 #include <string>
+#include <vector>
 
+#include "generator/option_reader.h"
 #include "generator/seed_parser.h"
+#include "shapes/shape_parser.h"
 
 namespace {
 
@@ -22,38 +25,41 @@ CommandLineInfo Answered(CommandLineInfo::Action action) {
 }  // namespace
 
 CommandLineInfo ParseCommandLine(const QStringList& arguments) {
+  std::vector<std::string> args;
+  for (const QString& argument : arguments)
+    args.push_back(argument.toStdString());
   CommandLineInfo info;
   bool optionsEnded = false;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
+  std::string error;
+  wendrel::OptionReader reader(args);
+  while (!reader.Done()) {
+    const std::string& taken = reader.Take();
+    // The file name is kept as given, not as it reads back from UTF-8.
+    const QString& argument = arguments[static_cast<qsizetype>(reader.Position() - 1)];
     // An empty argument is most likely a shell variable that was never set; taking it as
     // "no file" would hide the mistake.
-    if (argument.isEmpty())
-      return Rejected(QStringLiteral("empty argument at position %1").arg(i + 1));
-    const bool isOption = !optionsEnded && argument.startsWith(u'-') && argument != u"-";
+    if (taken.empty())
+      return Rejected(QStringLiteral("empty argument at position %1").arg(reader.Position()));
+    const bool isOption = !optionsEnded && taken[0] == '-' && taken != "-";
     if (!isOption) {
       if (!info.fileName.isEmpty()) {
         return Rejected(QStringLiteral("only one file can be opened, but '%1' follows '%2'")
                             .arg(argument, info.fileName));
       }
       info.fileName = argument;
-    } else if (argument == u"--") {
+    } else if (taken == "--") {
       optionsEnded = true;
-    } else if (argument == u"--help" || argument == u"-h") {
+    } else if (taken == "--help" || taken == "-h") {
       return Answered(CommandLineInfo::Action::ShowHelp);
-    } else if (argument == u"--version") {
+    } else if (taken == "--version") {
       return Answered(CommandLineInfo::Action::ShowVersion);
-    } else if (argument == u"--seed" || argument.startsWith(u"--seed=")) {
-      QString text;
-      if (argument != u"--seed") {
-        text = argument.mid(argument.indexOf(u'=') + 1);
-      } else if (i + 1 < arguments.size()) {
-        // The value may begin with a minus sign, so the next argument is taken as it is.
-        text = arguments[++i];
-      }
-      std::string error;
-      info.seed = wendrel::ParseSeed("--seed", text.toStdString(), error);
+    } else if (reader.Is("--seed")) {
+      info.seed = wendrel::ParseSeed("--seed", reader.Value(), error);
       if (!info.seed)
+        return Rejected(QString::fromStdString(error));
+    } else if (reader.Is("--shape")) {
+      info.shape = wendrel::ParseShape("--shape", reader.Value(), error);
+      if (!info.shape)
         return Rejected(QString::fromStdString(error));
     } else {
       return Rejected(QStringLiteral("unknown option '%1'").arg(argument));
@@ -64,14 +70,18 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
 
 QString CommandLineUsage() {
   return QStringLiteral(
-      "Usage: wendrel [--seed N] [FILE]\n"
-      "A shape reconstruction puzzle: put the scattered pieces together again.\n"
-      "\n"
-      "  --seed N     make the first Generate use seed N (a 32-bit whole number)\n"
-      "               instead of the clock, to play a puzzle again\n"
-      "  -h, --help   print this text and exit\n"
-      "  --version    print the version and exit\n"
-      "  FILE         open FILE as the document (the game keeps nothing in it)\n"
-      "\n"
-      "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n");
+             "Usage: wendrel [--seed N] [--shape NAME] [FILE]\n"
+             "A shape reconstruction puzzle: put the scattered pieces together again.\n"
+             "\n"
+             "  --seed N      make the first Generate use seed N (a 32-bit whole number)\n"
+             "                instead of the clock, to play a puzzle again\n"
+             "  --shape NAME  cut this run's puzzles from the figure NAME instead of the\n"
+             "                one chosen in the menu: %1\n"
+             "  -h, --help    print this text and exit\n"
+             "  --version     print the version and exit\n"
+             "  FILE          open FILE as the document (the game keeps nothing in it)\n"
+             "\n"
+             "A value may also be joined to its option, as in --seed=N.\n"
+             "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n")
+      .arg(QString::fromStdString(wendrel::ShapeNameList()));
 }

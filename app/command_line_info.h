@@ -8,14 +8,14 @@
 #include "shapes/shape_catalogue.h"
 
 // What the command line asks for. Besides the usual document rule (no argument: a new
-// document; one file: open it) it takes --seed, --help and --version.
+// document; one file: open it) it takes --seed, --shape, --help and --version.
 struct CommandLineInfo {
   enum class Action { Run, ShowHelp, ShowVersion, Reject };
 
   Action action = Action::Run;
   QString fileName;                     // empty: start with a new document
   std::optional<std::int32_t> seed;     // the first Generate's seed, instead of the clock
-  std::optional<wendrel::Shape> shape;  // the shape of this run, instead of the saved one
+  std::optional<wendrel::Shape> shape;  // for this run, instead of the remembered choice
   QString error;                        // why the arguments were rejected
 };
 

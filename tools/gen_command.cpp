@@ -35,7 +35,7 @@ int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream
       return kExitBadInput;
     }
   }
-  const PuzzleRun run(options.seed, library);
+  const PuzzleRun run(options.seed, library, options.shape);
   PrintRun(out, run);
   if (!wantPicture)
     return kExitOk;
@@ -54,7 +54,7 @@ int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream
 void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
   // Once the output is lost, the rest of the range would be computed for no one.
   for (std::int64_t seed = options.first; seed < options.end && out; ++seed) {
-    PrintRun(out, PuzzleRun(static_cast<std::int32_t>(seed), library));
+    PrintRun(out, PuzzleRun(static_cast<std::int32_t>(seed), library, options.shape));
   }
 }
 
@@ -62,9 +62,11 @@ void RunStats(const GenOptions& options, const ShapeLibrary& library, std::ostre
   SeedRangeStats stats;
   const auto start = std::chrono::steady_clock::now();
   for (std::int64_t seed = options.first; seed < options.end; ++seed) {
-    stats.Add(PuzzleRun(static_cast<std::int32_t>(seed), library));
+    stats.Add(PuzzleRun(static_cast<std::int32_t>(seed), library, options.shape));
   }
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  if (options.shape != kDefaultShape)
+    out << InfoOf(options.shape).name << ", ";
   out << "seeds " << options.first << " <= seed < " << options.end << ": ";
   stats.Report(out, elapsed.count());
 }

@@ -2,37 +2,30 @@
 
 #include <optional>
 
+#include "generator/option_reader.h"
 #include "generator/seed_parser.h"
+#include "shapes/shape_parser.h"
 
 namespace wendrel {
 
-const char* const kGenUsage =
-    "usage: wendrel-gen --seed N [--svg FILE]\n"
-    "       wendrel-gen --seeds A B\n"
-    "       wendrel-gen --stats A B\n"
+const std::string kGenUsage =
+    "usage: wendrel-gen --seed N [--svg FILE] [--shape NAME]\n"
+    "       wendrel-gen --seeds A B [--shape NAME]\n"
+    "       wendrel-gen --stats A B [--shape NAME]\n"
     "       wendrel-gen --help\n"
     "Replays the puzzle that Generate cuts from seed N and prints it as one line of JSON.\n"
     "--svg also writes a picture of the solved puzzle to FILE. --seeds prints one line\n"
     "for each seed A <= seed < B, each as a freshly started program would make it;\n"
     "--stats summarises those seeds. Seeds are whole numbers from -2147483648 to\n"
-    "2147483647; B may be 2147483648, so that the last seed can be listed.\n";
+    "2147483647; B may be 2147483648, so that the last seed can be listed.\n"
+    "--shape picks the figure that the puzzles are cut from, one of\n" +
+    ShapeNameList() + "; the default is " + InfoOf(kDefaultShape).name +
+    ".\n"
+    "A value may also be joined to its option, as in --seed=N.\n";
 
 namespace {
 
-class ArgReader {
- public:
-  explicit ArgReader(const std::vector<std::string>& args) : args_(args) {}
-
-  bool Done() const { return next_ >= args_.size(); }
-  const std::string& Take() { return args_[next_++]; }
-
-  // A missing value reads as an empty one, which the seed parser answers.
-  std::string_view TakeValue() { return Done() ? std::string_view() : std::string_view(Take()); }
-
- private:
-  const std::vector<std::string>& args_;
-  std::size_t next_ = 0;
-};
+const char* const kNothingToDo = "nothing to do: give --seed, --seeds, --stats or --help";
 
 ParsedArgs Fail(std::string error) {
   return ParsedArgs{GenOptions{}, std::move(error)};
@@ -42,7 +35,7 @@ ParsedArgs Fail(std::string error) {
 
 ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
   if (args.empty())
-    return Fail("nothing to do: give --seed, --seeds, --stats or --help");
+    return Fail(kNothingToDo);
   for (const std::string& arg : args) {
     if (arg.empty())
       return Fail("empty argument");
@@ -56,25 +49,27 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
   GenOptions options;
   std::optional<GenOptions::Mode> mode;
   bool svgGiven = false;
+  bool shapeGiven = false;
   std::string error;
-  ArgReader reader(args);
+  OptionReader reader(args);
   while (!reader.Done()) {
     const std::string& arg = reader.Take();
-    if (arg == "--seed" || arg == "--seeds" || arg == "--stats") {
+    if (reader.Is("--seed") || reader.Is("--seeds") || reader.Is("--stats")) {
       if (mode)
         return Fail("only one of --seed, --seeds and --stats may be given");
-      if (arg == "--seed") {
+      if (reader.Is("--seed")) {
         mode = GenOptions::Mode::kSeed;
-        const std::optional<std::int32_t> seed = ParseSeed(arg, reader.TakeValue(), error);
+        const std::optional<std::int32_t> seed = ParseSeed("--seed", reader.Value(), error);
         if (!seed)
           return Fail(error);
         options.seed = *seed;
       } else {
-        mode = arg == "--seeds" ? GenOptions::Mode::kSeeds : GenOptions::Mode::kStats;
-        const std::optional<std::int32_t> first = ParseSeed(arg, reader.TakeValue(), error);
+        const char* const name = reader.Is("--seeds") ? "--seeds" : "--stats";
+        mode = reader.Is("--seeds") ? GenOptions::Mode::kSeeds : GenOptions::Mode::kStats;
+        const std::optional<std::int32_t> first = ParseSeed(name, reader.Value(), error);
         if (!first)
           return Fail(error);
-        const std::optional<std::int64_t> end = ParseSeedRangeEnd(arg, reader.TakeValue(), error);
+        const std::optional<std::int64_t> end = ParseSeedRangeEnd(name, reader.Value(), error);
         if (!end)
           return Fail(error);
         if (*end <= *first) {
@@ -84,13 +79,22 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
         options.first = *first;
         options.end = *end;
       }
-    } else if (arg == "--svg") {
+    } else if (reader.Is("--svg")) {
       if (svgGiven)
         return Fail("--svg given twice");
-      if (reader.Done())
-        return Fail("--svg needs a file name");
+      const std::optional<std::string_view> path = reader.TextValue("a file name", error);
+      if (!path)
+        return Fail(error);
       svgGiven = true;
-      options.svgPath = reader.Take();
+      options.svgPath = *path;
+    } else if (reader.Is("--shape")) {
+      if (shapeGiven)
+        return Fail("--shape given twice");
+      const std::optional<Shape> shape = ParseShape("--shape", reader.Value(), error);
+      if (!shape)
+        return Fail(error);
+      shapeGiven = true;
+      options.shape = *shape;
     } else if (arg == "--help") {
       return Fail("--help takes no other arguments");
     } else if (arg[0] == '-') {
@@ -99,10 +103,10 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
       return Fail("unexpected argument '" + arg + "'");
     }
   }
+  if (svgGiven && mode != GenOptions::Mode::kSeed)
+    return Fail("--svg needs --seed");
   if (!mode)
-    return Fail("--svg needs --seed");
-  if (svgGiven && *mode != GenOptions::Mode::kSeed)
-    return Fail("--svg needs --seed");
+    return Fail(kNothingToDo);
   options.mode = *mode;
   return ParsedArgs{options, ""};
 }

@@ -4,19 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "shapes/shape_catalogue.h"
+
 namespace wendrel {
 
-extern const char* const kGenUsage;
+extern const std::string kGenUsage;
 
 // What the command line asks for.
 struct GenOptions {
   enum class Mode { kHelp, kSeed, kSeeds, kStats };
 
   Mode mode = Mode::kHelp;
-  std::int32_t seed = 0;   // kSeed
-  std::int32_t first = 0;  // kSeeds and kStats: seeds first <= seed < end
-  std::int64_t end = 0;    // up to 2147483648, one past the last seed
-  std::string svgPath;     // kSeed; empty when no picture is wanted
+  std::int32_t seed = 0;        // kSeed
+  std::int32_t first = 0;       // kSeeds and kStats: seeds first <= seed < end
+  std::int64_t end = 0;         // up to 2147483648, one past the last seed
+  std::string svgPath;          // kSeed; empty when no picture is wanted
+  Shape shape = kDefaultShape;  // the figure every run cuts
 };
 
 struct ParsedArgs {

@@ -5,12 +5,13 @@
 
 namespace wendrel {
 
-PuzzleRun::PuzzleRun(std::int32_t seed, const ShapeLibrary& library)
+PuzzleRun::PuzzleRun(std::int32_t seed, const ShapeLibrary& library, Shape shape)
     : seed_(seed),
+      shape_(shape),
       generator_(std::make_unique<PuzzleGenerator>()),
       pieces_(std::make_unique<PieceSet>()) {
   ResetRandomPool();
-  ok_ = GeneratePuzzle(seed, library, *generator_, *pieces_);
+  ok_ = GeneratePuzzle(seed, library, *generator_, *pieces_, shape);
 }
 
 }  // namespace wendrel

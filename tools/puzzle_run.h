@@ -5,6 +5,7 @@
 
 #include "assembly/piece_set.h"
 #include "generator/puzzle_generator.h"
+#include "shapes/shape_catalogue.h"
 #include "shapes/shape_library.h"
 
 namespace wendrel {
@@ -14,15 +15,17 @@ namespace wendrel {
 // and scattered from the same random sequence.
 class PuzzleRun {
  public:
-  PuzzleRun(std::int32_t seed, const ShapeLibrary& library);
+  PuzzleRun(std::int32_t seed, const ShapeLibrary& library, Shape shape = kDefaultShape);
 
   std::int32_t seed() const { return seed_; }
+  Shape shape() const { return shape_; }
   bool ok() const { return ok_; }
   const PuzzleGenerator& generator() const { return *generator_; }
   const PieceSet& pieces() const { return *pieces_; }
 
  private:
   std::int32_t seed_;
+  Shape shape_;
   // Both are large; on the heap they keep a run off the stack.
   std::unique_ptr<PuzzleGenerator> generator_;
   std::unique_ptr<PieceSet> pieces_;

@@ -114,6 +114,12 @@ void AppendRunJson(std::string& out, const PuzzleRun& run) {
   const PuzzleGenerator& g = run.generator();
   out += "{\"seed\": ";
   AppendInt(out, run.seed());
+  // Outputs of the default shape stay as they were before there was a choice.
+  if (run.shape() != kDefaultShape) {
+    out += ", \"shape\": \"";
+    out += InfoOf(run.shape()).name;
+    out += '"';
+  }
   out += run.ok() ? ", \"ok\": true" : ", \"ok\": false";
   out += ", \"nodes\": ";
   AppendNodes(out, g);

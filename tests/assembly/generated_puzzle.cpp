@@ -6,8 +6,8 @@
 
 namespace wendrel::testing {
 
-bool GeneratedPuzzle::Generate(unsigned int seed, PieceSet& set) {
-  return GeneratePuzzle(static_cast<std::int32_t>(seed), library, generator, set);
+bool GeneratedPuzzle::Generate(unsigned int seed, PieceSet& set, Shape shape) {
+  return GeneratePuzzle(static_cast<std::int32_t>(seed), library, generator, set, shape);
 }
 
 void GeneratedPuzzle::LoadAtHome(PieceSet& set) const {

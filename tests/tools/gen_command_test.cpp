@@ -13,6 +13,8 @@
 #include "tests/tools/gen_process.h"
 #include "tests/tools/json_reader.h"
 #include "tools/gen_options.h"
+#include "tools/puzzle_run.h"
+#include "tools/puzzle_svg.h"
 
 namespace wendrel {
 namespace {
@@ -158,6 +160,21 @@ TEST_F(GenCommandTest, UnwritablePictureIsBadInputBeforeAnyRun) {
                  "cannot write the picture");
   ExpectBadInput(Run({"--seed", "1", "--svg", scratch_.path().string()}),
                  "cannot write the picture");
+}
+
+// Every mode cuts the shape asked for; an unknown one is bad input.
+TEST_F(GenCommandTest, ShapeAppliesToEveryMode) {
+  const fs::path svg = InScratch("oval.svg");
+  const ProcessResult one = Run({"--seed", "4", "--shape", "oval", "--svg", svg.string()});
+  ASSERT_EQ(one.status, kExitOk) << one.err;
+  EXPECT_EQ(ParseJson(one.out)["shape"].text, "oval");
+  EXPECT_EQ(ReadFile(svg), PuzzleSvg(PuzzleRun(4, ShapeLibrary(), Shape::kOval).generator()));
+  EXPECT_EQ(Run({"--seeds", "3", "5", "--shape=oval"}).out,
+            Run({"--seed=3", "--shape=oval"}).out + one.out);
+  EXPECT_EQ(Run({"--stats", "4", "5", "--shape", "oval"})
+                .out.rfind("oval, seeds 4 <= seed < 5: 1 runs", 0),
+            0u);
+  ExpectBadInput(Run({"--seed", "4", "--shape", "square"}), "shape 'square' is not one of");
 }
 
 TEST_F(GenCommandTest, StatsSummariseARange) {

@@ -88,6 +88,23 @@ TEST_F(RunJsonTest, IsOneObjectOnOneLineWithTheKeysInOrder) {
   EXPECT_TRUE(json["ok"].boolean);
 }
 
+// The default shape's runs read as they did before there was a choice of shape.
+TEST_F(RunJsonTest, NamesTheShapeAfterTheSeedUnlessItIsTheDefault) {
+  for (const ShapeInfo& info : kShapes) {
+    SCOPED_TRACE(info.name);
+    const PuzzleRun run(kGoodSeed, library_, info.shape);
+    ASSERT_TRUE(run.ok());
+    const JsonValue json = ParseJson(RunText(run));
+    const bool named = json.members[1].first == "shape";
+    EXPECT_EQ(named, info.shape != kDefaultShape);
+    if (named) {
+      EXPECT_EQ(json["shape"].text, info.name);
+    }
+    EXPECT_EQ(json["regions"].size(), static_cast<std::size_t>(info.pieces));
+    ExpectMeshMatches(json, run.generator());
+  }
+}
+
 TEST_F(RunJsonTest, MeshOfASuccessfulRunReadsBackExactly) {
   const PuzzleRun run(kGoodSeed, library_);
   ASSERT_TRUE(run.ok());
