@@ -96,7 +96,7 @@ void CMainFrame::createActions() {
   m_statisticsAct->setToolTip(tr("Statistics"));
   m_statisticsAct->setStatusTip(tr("Show the puzzles solved and the best times for each shape"));
 
-  m_timerAct = new QAction(tr("&Timer"), this);
+  m_timerAct = new QAction(tr("T&imer"), this);
   m_timerAct->setToolTip(tr("Toggle Timer"));
   m_timerAct->setStatusTip(tr("Show or hide the playing time"));
   m_timerAct->setCheckable(true);
