@@ -1,34 +1,58 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "assembly/piece_set.h"
+#include "shapes/shape_catalogue.h"
 
 namespace wendrel {
 
-// Undo and redo of the player's changes to the groups. A step is one gesture (a drop,
-// a turn or a mirror, with the raise that starts it): the caller opens the step before
-// the gesture's first change and closes it after its last, and the history keeps the
-// whole group table as it was before and after. Undo and redo put a whole table back
-// and place every group from it, so order, members, pivots and placements all return.
+// Which puzzle a table of groups belongs to: its shape and number, from which the pieces
+// are cut again the same on every platform.
+struct PuzzleId {
+  Shape shape = kDefaultShape;
+  std::int32_t number = 0;
+
+  bool operator==(const PuzzleId&) const = default;
+  auto operator<=>(const PuzzleId&) const = default;
+};
+
+// One state of the game: a puzzle and where its groups lie.
+struct PuzzleState {
+  PuzzleId puzzle;
+  GroupTable groups;
+};
+
+// Undo and redo of the player's changes. A step is one gesture (a drop, a turn or a
+// mirror, with the raise that starts it), or a change of puzzle: the caller opens the
+// step before the gesture's first change and closes it after its last, and the history
+// keeps the whole state as it was before and after. Undo and redo put a whole table back
+// and place every group from it, so order, members, pivots and placements all return;
+// a step that changes the puzzle needs the caller to cut the other puzzle first, which
+// the target's id tells.
 class GroupHistory {
  public:
   // Beyond this many steps the oldest fall away.
   static constexpr std::size_t kMaxSteps = 1000;
 
-  // Before a gesture changes the groups. A step already open stays open with the table
+  // Before a gesture changes the groups. A step already open stays open with the state
   // it found: a drag grabbed afresh before its release is one step with the first grab.
-  void Open(const PieceSet& pieces);
-  // After the gesture. Records a step when the groups changed, and then forgets the
-  // steps that were undone. Returns whether a step was recorded.
-  bool Close(const PieceSet& pieces);
+  void Open(const PieceSet& pieces, PuzzleId puzzle = {});
+  // After the gesture. Records a step when the groups or the puzzle changed, and then
+  // forgets the steps that were undone. Returns whether a step was recorded.
+  bool Close(const PieceSet& pieces, PuzzleId puzzle = {});
   bool IsOpen() const { return m_open.has_value(); }
 
+  // The state that Undo or Redo would put back; none while a step is open or when there
+  // is nothing to take back.
+  const PuzzleState* UndoTarget() const;
+  const PuzzleState* RedoTarget() const;
   // Put the groups back as they were before the last step, or after the last undone
-  // one. Neither acts while a step is open or when there is nothing to take back;
-  // each returns whether it changed the pieces.
+  // one, on pieces cut from the target's puzzle. Each returns whether it acted.
   bool Undo(PieceSet& pieces);
   bool Redo(PieceSet& pieces);
 
@@ -36,14 +60,20 @@ class GroupHistory {
   void Clear();
 
   std::size_t UndoCount() const { return m_current; }
-  std::size_t RedoCount() const { return m_tables.empty() ? 0 : m_tables.size() - 1 - m_current; }
+  std::size_t RedoCount() const { return m_states.empty() ? 0 : m_states.size() - 1 - m_current; }
+
+  // The whole history, oldest first, and the index of the state now shown: what a saved
+  // game keeps. Empty until the first step.
+  const std::deque<PuzzleState>& States() const { return m_states; }
+  // Takes over a saved history; beyond the cap the oldest states fall away.
+  void Assign(std::vector<PuzzleState> states, std::size_t current);
 
  private:
-  // m_tables[m_current] is the table now; the ones before it can be undone back to, the
+  // m_states[m_current] is the state now; the ones before it can be undone back to, the
   // ones after it redone. Empty until the first step.
-  std::deque<GroupTable> m_tables;
+  std::deque<PuzzleState> m_states;
   std::size_t m_current = 0;
-  std::optional<GroupTable> m_open;
+  std::optional<PuzzleState> m_open;
 };
 
 // Whether two tables hold the same groups in the same order with the same members and

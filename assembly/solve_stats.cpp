@@ -17,10 +17,9 @@ bool SolveStats::Add(std::int64_t ms, bool withHelp) {
 
 std::string FormatPlayingTime(std::int64_t ms) {
   const std::int64_t seconds = ms / 1000;
-  const auto twoDigits = [](std::int64_t n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-  };
-  const std::string minutesAndSeconds = twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60);
+  const auto twoDigits = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  const std::string minutesAndSeconds =
+      twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60);
   if (seconds < 3600)
     return std::to_string(seconds / 60) + ":" + twoDigits(seconds % 60);
   return std::to_string(seconds / 3600) + ":" + minutesAndSeconds;

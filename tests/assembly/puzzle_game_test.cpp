@@ -159,5 +159,53 @@ TEST_F(PuzzleGameTest, TheClockRunsFromTheFirstGestureUntilTheSolveAndStartsAfre
   EXPECT_FALSE(game.SolvedByProgram());
 }
 
+TEST_F(PuzzleGameTest, UndoingAGenerateGivesBackTheEarlierPuzzleWithItsGroupsAndProgress) {
+  game.ChangeGroup(2, PuzzleGame::Change::kMirror, kArea);
+  ASSERT_TRUE(game.Hint(-1, kArea));
+  game.AddPlayingTime(4000);
+  const GroupTable played = game.Pieces().Groups();
+  ASSERT_TRUE(game.Generate(Shape::kHeart, kSeed + 1));
+  EXPECT_EQ(game.PlayingMs(), 0);
+  EXPECT_EQ(game.Hints(), 0);
+
+  ASSERT_TRUE(game.Undo(kArea));
+  EXPECT_EQ(game.Id(), (PuzzleId{kDefaultShape, kSeed}));
+  EXPECT_TRUE(SameGroups(game.Pieces().Groups(), played));
+  EXPECT_EQ(game.PlayingMs(), 4000);
+  EXPECT_EQ(game.Hints(), 1);
+  ASSERT_TRUE(game.Redo(kArea));
+  EXPECT_EQ(game.Id(), (PuzzleId{Shape::kHeart, kSeed + 1}));
+  EXPECT_EQ(game.Pieces().PieceCount(), 9);
+  EXPECT_TRUE(game.Restart() == false) << "the heart is still as its scatter left it";
+}
+
+TEST_F(PuzzleGameTest, ASavedGameRestoredGivesTheSameTablesAndHistoryAndIsOneUndoAway) {
+  game.ChangeGroup(3, PuzzleGame::Change::kTurn, kArea);
+  game.Grab(6);
+  game.Drop(25, 15, kArea);
+  ASSERT_TRUE(game.Undo(kArea));
+  game.AddPlayingTime(1234);
+  const SavedGame saved = game.Save();
+  ASSERT_EQ(saved.states.size(), 3u);
+  EXPECT_EQ(saved.current, 1u);
+
+  PuzzleGame other;
+  ASSERT_TRUE(other.Restore(saved, kArea));
+  EXPECT_TRUE(SameGroups(other.Pieces().Groups(), game.Pieces().Groups()));
+  EXPECT_EQ(other.PlayingMs(), 1234);
+  ASSERT_TRUE(other.Redo(kArea));
+  ASSERT_TRUE(game.Redo(kArea));
+  EXPECT_TRUE(SameGroups(other.Pieces().Groups(), game.Pieces().Groups()));
+
+  // Opened over a game in progress, the open is a step back to that game.
+  PuzzleGame busy;
+  ASSERT_TRUE(busy.Generate(Shape::kOval, 5));
+  ASSERT_TRUE(busy.Restore(saved, kArea));
+  ASSERT_TRUE(busy.Undo(kArea));
+  ASSERT_TRUE(busy.Undo(kArea));
+  EXPECT_EQ(busy.Id(), (PuzzleId{Shape::kOval, 5}));
+  EXPECT_FALSE(busy.Restore(SavedGame{}, kArea)) << "a game with no state is no game";
+}
+
 }  // namespace
 }  // namespace wendrel

@@ -27,12 +27,8 @@ TEST(SolveStats, PlayingTimesReadAsMinutesAndSecondsAndHoursPastAnHour) {
   const struct {
     std::int64_t ms;
     const char* text;
-  } cases[] = {{0, "0:00"},
-               {59'999, "0:59"},
-               {178'000, "2:58"},
-               {3'599'000, "59:59"},
-               {3'600'000, "1:00:00"},
-               {36'061'000, "10:01:01"}};
+  } cases[] = {{0, "0:00"},          {59'999, "0:59"},       {178'000, "2:58"},
+               {3'599'000, "59:59"}, {3'600'000, "1:00:00"}, {36'061'000, "10:01:01"}};
   for (const auto& c : cases)
     EXPECT_EQ(FormatPlayingTime(c.ms), c.text) << c.ms;
 }

@@ -426,7 +426,7 @@ TEST_F(KeyboardTest, AfterMixedPlayByMouseAndKeysUndoingEverythingGivesBackTheSc
   EXPECT_TRUE(Picture() == scattered);
 }
 
-TEST_F(KeyboardTest, ASuccessfulGenerateEmptiesTheHistoryAndAFailedOneKeepsIt) {
+TEST_F(KeyboardTest, ASuccessfulGenerateIsAStepThatUndoTakesBackAndAFailedOneIsNone) {
   const std::vector<wendrel::Triangle> scattered = Placed(view->Pieces());
   Key(Qt::Key_Tab);
   Key(Qt::Key_Right);
@@ -440,6 +440,8 @@ TEST_F(KeyboardTest, ASuccessfulGenerateEmptiesTheHistoryAndAFailedOneKeepsIt) {
   const std::vector<wendrel::Triangle> fresh = Placed(view->Pieces());
   EXPECT_EQ(view->SelectedGroup(), -1);
   view->OnEditUndo();
+  EXPECT_TRUE(Placed(view->Pieces()) == scattered);
+  view->OnEditRedo();
   EXPECT_TRUE(Placed(view->Pieces()) == fresh);
 }
 
