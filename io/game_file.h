@@ -12,13 +12,13 @@ namespace wendrel {
 // A saved game as a file: one line of UTF-8 JSON, like
 //
 //   {"format":"wendrel-game","formatVersion":1,"program":"2.0.0",
-//    "shape":"three-hearts","number":1234,"pieces":"5f0e3c1a9b2d4e68","solved":false,
+//    "shape":"three-hearts","number":1234,"fingerprint":"5f0e3c1a9b2d4e68","solved":false,
 //    "playingMs":83000,"hints":1,"solvedByProgram":false,"clockStarted":true,
 //    "solvedBefore":false,"current":1,
 //    "states":[{"shape":"three-hearts","number":1234,"groups":[[[0],-320.0,180.0,5,1],...]},
 //              ...]}
 //
-// shape, number and pieces (the fingerprint of its pieces) name the puzzle on the board,
+// shape, number and fingerprint (that of its pieces) name the puzzle on the board,
 // whose groups are states[current]. The states are the undo history, oldest first. Each
 // group, front to back, is [members, x, y, rotation, flipped]: arrays rather than objects
 // keep a whole history of 1001 tables of 15 groups under the size limit. Positions are

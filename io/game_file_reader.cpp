@@ -129,7 +129,7 @@ DecodedFile Decode(const Json& file) {
   DecodedFile decoded;
   decoded.board.shape = ShapeOf(Member(file, "shape"), "shape");
   decoded.board.number = PuzzleNumber(Member(file, "number"), "number");
-  decoded.fingerprint = Text(Member(file, "pieces"), "pieces");
+  decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
   decoded.solved = Flag(Member(file, "solved"), "solved");
   PuzzleProgress& progress = decoded.game.progress;
   progress.playingMs = WholeNumber(Member(file, "playingMs"), "playingMs", 0,
@@ -185,7 +185,7 @@ void Check(DecodedFile& decoded) {
              [] { throw Damaged("number", "makes no puzzle"); });
     }
     if (puzzle == decoded.board && PieceFingerprint(cutter->pieces) != decoded.fingerprint)
-      throw GameFileFault{GameFileStatus::kOtherPieces, "pieces", decoded.fingerprint};
+      throw GameFileFault{GameFileStatus::kOtherPieces, "fingerprint", decoded.fingerprint};
     for (std::size_t i = 0; i < states.size(); ++i) {
       if (states[i].puzzle == puzzle)
         Within("states", i, [&] { CheckGroupTable(states[i].groups, cutter->pieces); });

@@ -42,7 +42,7 @@ std::string WriteGameFile(const SavedGame& game, const PieceSet& board) {
       {"program", WENDREL_VERSION},
       {"shape", InfoOf(shown.puzzle.shape).name},
       {"number", shown.puzzle.number},
-      {"pieces", PieceFingerprint(board)},
+      {"fingerprint", PieceFingerprint(board)},
       {"solved", shown.groups.count == 1},
       {"playingMs", game.progress.playingMs},
       {"hints", game.progress.hints},

@@ -51,13 +51,15 @@ TEST_F(GameFileRefusalTest, EachFaultHasItsReason) {
        "it is damaged: formatVersion is out of range"},
       {[](Json& f) { f.erase("program"); }, Status::kDamaged, "it is damaged: program is missing"},
       {[](Json& f) { f["shape"] = "star"; }, Status::kUnknownShape, "its shape 'star' is unknown"},
-      {[](Json& f) { f["states"][6]["shape"] = std::string(60, 'x') + "\xc3\xa9"; },
-       Status::kUnknownShape, "its shape '" + std::string(40, 'x') + "...' is unknown"},
+      {[](Json& f) {
+         f["states"][6]["shape"] = std::string(39, 'x') + "\xc3\xa9" + std::string(20, 'y');
+       },
+       Status::kUnknownShape, "its shape '" + std::string(39, 'x') + "...' is unknown"},
       {[](Json& f) { f["number"] = 1001; }, Status::kDamaged,
        "it is damaged: number is not that of states[5]"},
       {[](Json& f) { f["number"] = 2147483648u; }, Status::kDamaged,
        "it is damaged: number is out of range"},
-      {[](Json& f) { f["pieces"] = "0123456789abcdef"; }, Status::kOtherPieces,
+      {[](Json& f) { f["fingerprint"] = "0123456789abcdef"; }, Status::kOtherPieces,
        "its pieces do not match the pieces this version cuts"},
       {[](Json& f) { f["solved"] = true; }, Status::kDamaged,
        "it is damaged: solved does not match the groups on the board"},
