@@ -1,9 +1,13 @@
 #include "tools/gen_command.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <string_view>
 #include <system_error>
 
+#include "io/game_file.h"
 #include "tools/gen_options.h"
 #include "tools/output_file.h"
 #include "tools/puzzle_run.h"
@@ -22,33 +26,84 @@ void PrintRun(std::ostream& out, const PuzzleRun& run) {
   out << line;
 }
 
-int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
-            std::ostream& err) {
-  OutputFile picture(options.svgPath);
-  const bool wantPicture = !options.svgPath.empty();
-  // An unwritable picture is bad input: found before the run, so nothing is printed.
-  if (wantPicture) {
-    if (const std::error_code ec = picture.Open()) {
-      err << "wendrel-gen: cannot write the picture to '" << options.svgPath
-          << "': " << ec.message() << '\n'
-          << kGenUsage;
-      return kExitBadInput;
-    }
+// Opens the picture's output when one is wanted. An unwritable picture is bad input,
+// found before the run, so nothing is printed. Returns whether the run may go on.
+bool OpenPicture(const GenOptions& options, OutputFile& picture, std::ostream& err) {
+  if (options.svgPath.empty())
+    return true;
+  if (const std::error_code ec = picture.Open()) {
+    err << "wendrel-gen: cannot write the picture to '" << options.svgPath << "': " << ec.message()
+        << '\n'
+        << kGenUsage;
+    return false;
   }
-  const PuzzleRun run(options.seed, library, options.shape);
-  PrintRun(out, run);
-  if (!wantPicture)
-    return kExitOk;
-  if (!run.ok()) {
-    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
-    return kExitNoPicture;
-  }
-  if (const std::error_code ec = picture.Commit(PuzzleSvg(run.generator()))) {
+  return true;
+}
+
+int CommitPicture(const GenOptions& options, OutputFile& picture, std::string_view svg,
+                  std::ostream& err) {
+  if (const std::error_code ec = picture.Commit(svg)) {
     err << "wendrel-gen: writing the picture to '" << options.svgPath
         << "' failed: " << ec.message() << '\n';
     return kExitNoPicture;
   }
   return kExitOk;
+}
+
+int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
+            std::ostream& err) {
+  OutputFile picture(options.svgPath);
+  if (!OpenPicture(options, picture, err))
+    return kExitBadInput;
+  const PuzzleRun run(options.seed, library, options.shape);
+  PrintRun(out, run);
+  if (options.svgPath.empty())
+    return kExitOk;
+  if (!run.ok()) {
+    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
+    return kExitNoPicture;
+  }
+  return CommitPicture(options, picture, PuzzleSvg(run.generator()), err);
+}
+
+// The file's text, read no further than one byte past the game file limit: enough for
+// the reader to refuse a longer one.
+std::error_code ReadGameText(const std::string& path, std::string& text) {
+  std::FILE* const file = std::fopen(path.c_str(), "rb");
+  if (!file)
+    return std::error_code(errno, std::generic_category());
+  text.resize(kMaxGameFileBytes + 1);
+  text.resize(std::fread(text.data(), 1, text.size(), file));
+  const std::error_code ec =
+      std::ferror(file) ? std::error_code(errno, std::generic_category()) : std::error_code();
+  std::fclose(file);
+  return ec;
+}
+
+int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
+            std::ostream& err) {
+  OutputFile picture(options.svgPath);
+  if (!OpenPicture(options, picture, err))
+    return kExitBadInput;
+  // The same words as the game's own refusal.
+  const auto refuse = [&](const std::string& reason) {
+    err << "wendrel-gen: cannot open '" << options.gamePath << "': " << reason << '\n';
+    return kExitBadGame;
+  };
+  std::string text;
+  if (const std::error_code ec = ReadGameText(options.gamePath, text))
+    return refuse(ec.message());
+  const GameFileRead read = ReadGameFile(text);
+  if (!read.ok())
+    return refuse(GameFileReason(read));
+  const PuzzleState& shown = read.game.states[read.game.current];
+  // The reader has cut this puzzle already, so the run succeeds.
+  PuzzleRun run(shown.puzzle.number, library, shown.puzzle.shape);
+  run.Place(shown.groups);
+  PrintRun(out, run);
+  if (options.svgPath.empty())
+    return kExitOk;
+  return CommitPicture(options, picture, PlacedPuzzleSvg(run.generator(), run.pieces()), err);
 }
 
 void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
@@ -93,6 +148,8 @@ int RunGenCommand(const std::vector<std::string>& args, std::ostream& out, std::
     case GenOptions::Mode::kStats:
       RunStats(options, library, out);
       break;
+    case GenOptions::Mode::kGame:
+      return RunGame(options, library, out, err);
   }
   out.flush();
   return kExitOk;

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config clang-format
+  # the game file's JSON, and the fuzz target for its reader (libFuzzer)
+  nlohmann-json3-dev libclang-rt-14-dev
   # the desktop program
   qt6-base-dev libgl-dev
   # tests and benchmarks
