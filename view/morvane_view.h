@@ -51,6 +51,10 @@ class CMorvaneView : public QAbstractScrollArea {
   wendrel::Shape NextShape() const { return m_shape; }
   // Every piece back where the scatter put it, as one step that undo takes back.
   void OnRestart();
+  // Puts an opened game on the board, as one step that undo takes back; its groups are
+  // brought into what the window shows. False, changing nothing, when its puzzle cannot
+  // be cut.
+  bool OpenGame(const wendrel::SavedGame& game);
   // Help: one more piece joined to the selected group (or the largest), or every group
   // joined; each one step that undo takes back. Neither acts while a drag is open.
   void OnHint();
@@ -135,6 +139,8 @@ class CMorvaneView : public QAbstractScrollArea {
   void ChangeGroupAt(QPoint point, GroupChange change);
   // Repaints at once and tells the frame that the game changed.
   void ShowGameChange();
+  // The same after the puzzle on the board was replaced.
+  void ShowNewPuzzle();
   // Starts or stops the clock as the game and the window say; a stopped clock's time
   // goes into the record.
   void SyncClock();
