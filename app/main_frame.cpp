@@ -122,7 +122,8 @@ void CMainFrame::createActions() {
   m_fileSaveAsAct->setStatusTip(tr("Save the game under a new name"));
   m_rememberAct = new QAction(tr("Re&member Game on Exit"), this);
   m_rememberAct->setToolTip(tr("Remember Game on Exit"));
-  m_rememberAct->setStatusTip(tr("Keep the game when the window closes and bring it back at the next start"));
+  m_rememberAct->setStatusTip(
+      tr("Keep the game when the window closes and bring it back at the next start"));
   m_rememberAct->setCheckable(true);
   // Undo and redo of the player's moves. Ctrl+Z and Alt+Backspace are the undo keys of
   // the accelerator table; redo takes both keys that desktops use for it.

@@ -11,8 +11,8 @@
 #include "app/command_line_info.h"
 #include "app/main_frame.h"
 #include "app/player_settings.h"
-#include "app/remembered_game.h"
 #include "app/product_info.h"
+#include "app/remembered_game.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
 
@@ -114,7 +114,8 @@ void CMorvaneApp::RouteCommands() {
   route(commands.about, &frame, [this] { OnAppAbout(); });
   route(commands.fileNew, &frame, [this] { OnFileNew(); });
   route(commands.fileOpen, &frame, [this] { OnFileOpen(); });
-  route(commands.fileSave, &frame, [this, &frame, &view] { m_doc.OnFileSave(&frame, view.Game()); });
+  route(commands.fileSave, &frame,
+        [this, &frame, &view] { m_doc.OnFileSave(&frame, view.Game()); });
   route(commands.fileSaveAs, &frame,
         [this, &frame, &view] { m_doc.OnFileSaveAs(&frame, view.Game()); });
   // The remembered game: written when the window closes and after each finished gesture,

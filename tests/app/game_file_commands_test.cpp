@@ -117,7 +117,7 @@ TEST_F(GameFileCommands, AFileThatHoldsNoGoodGameIsRefusedWithItsReasonAndTheGam
   }
 }
 
-TEST_F(GameFileCommands, AnOpenIsAStepThatUndoTakesBack) {
+TEST_F(GameFileCommands, UndoGoesBackThroughTheOpenedGamesHistoryToTheGameBeforeTheOpen) {
   Play();
   const QString path = SaveAs("saved.wendrel");
   View().SetNextSeed(kOtherSeed);
@@ -126,6 +126,11 @@ TEST_F(GameFileCommands, AnOpenIsAStepThatUndoTakesBack) {
   services.openFileName = path;
   MenuItem("&File", "&Open...")->trigger();
   EXPECT_EQ(View().Game().Number(), kSeed);
+  // Play() left four moves, one of them undone: three more undos reach the scatter.
+  for (int undo = 0; undo < 3; ++undo) {
+    MenuItem("&Edit", "&Undo")->trigger();
+    EXPECT_EQ(View().Game().Number(), kSeed) << undo;
+  }
   MenuItem("&Edit", "&Undo")->trigger();
   EXPECT_EQ(View().Game().Number(), kOtherSeed);
   EXPECT_EQ(Layout(View().Pieces()), other);
