@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "app/product_info.h"
-#include "tools/output_file.h"
+#include "io/output_file.h"
 #include "view/user_services.h"
 
 CMorvaneDoc::CMorvaneDoc(UserServices& services) : m_services(services) {}

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "io/output_file.h"
 #include "tools/gen_options.h"
-#include "tools/output_file.h"
 #include "tools/puzzle_run.h"
 #include "tools/puzzle_svg.h"
 #include "tools/run_json.h"

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "tests/tools/device_nodes.h"
+#include "tests/io/device_nodes.h"
 #include "tests/tools/gen_process.h"
 #include "tools/gen_command.h"
 

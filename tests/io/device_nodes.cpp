@@ -1,4 +1,4 @@
-#include "tests/tools/device_nodes.h"
+#include "tests/io/device_nodes.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,7 +1,7 @@
 // The writer of named outputs on its own: what a replacement keeps, what a failure leaves,
 // and which names are refused before any work.
 
-#include "tools/output_file.h"
+#include "io/output_file.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <string>
 #include <system_error>
 
-#include "tests/tools/device_nodes.h"
-#include "tests/tools/gen_process.h"
+#include "tests/io/device_nodes.h"
+#include "tests/io/scratch_dir.h"
 
 namespace wendrel {
 namespace {
