@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/product_info.h"
+#include "io/file_to_read.h"
 #include "io/output_file.h"
 #include "view/user_services.h"
 
@@ -19,10 +20,13 @@ bool CMorvaneDoc::OnNewDocument() {
 }
 
 bool CMorvaneDoc::OnOpenDocument(const QString& path, QWidget* owner) {
+  // Checked before it is opened: opening a FIFO or a device could wait for ever.
+  const std::error_code unfit =
+      wendrel::CheckFileToRead(std::filesystem::path(path.toStdU16String()));
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ReportFileError(
-        owner, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+  if (unfit || !file.open(QIODevice::ReadOnly)) {
+    const QString reason = unfit ? QString::fromLocal8Bit(unfit.message()) : file.errorString();
+    ReportFileError(owner, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
   }
   QDataStream archive(&file);

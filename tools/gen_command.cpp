@@ -22,9 +22,24 @@ void PrintRun(std::ostream& out, const PuzzleRun& run) {
   out << line;
 }
 
+int WritePicture(const GenOptions& options, const PuzzleRun& run, OutputFile& picture,
+                 std::ostream& err) {
+  if (!run.ok()) {
+    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
+    return kExitNoPicture;
+  }
+  if (const std::error_code ec = picture.Commit(PuzzleSvg(run.generator()))) {
+    err << "wendrel-gen: writing the picture to '" << options.svgPath
+        << "' failed: " << ec.message() << '\n';
+    return kExitNoPicture;
+  }
+  return kExitOk;
+}
+
 int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
             std::ostream& err) {
-  OutputFile picture(options.svgPath);
+  // A FIFO named for the picture is waited for, as the shell's redirection waits.
+  OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
   const bool wantPicture = !options.svgPath.empty();
   // An unwritable picture is bad input: found before the run, so nothing is printed.
   if (wantPicture) {
@@ -36,19 +51,12 @@ int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream
     }
   }
   const PuzzleRun run(options.seed, library, options.shape);
+  // The picture is put in place before the JSON is printed: a reader of the JSON that
+  // leaves early ends the program by SIGPIPE, as it ends other tools, and must find no
+  // temporary file of the picture to leave behind.
+  const int status = wantPicture ? WritePicture(options, run, picture, err) : kExitOk;
   PrintRun(out, run);
-  if (!wantPicture)
-    return kExitOk;
-  if (!run.ok()) {
-    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
-    return kExitNoPicture;
-  }
-  if (const std::error_code ec = picture.Commit(PuzzleSvg(run.generator()))) {
-    err << "wendrel-gen: writing the picture to '" << options.svgPath
-        << "' failed: " << ec.message() << '\n';
-    return kExitNoPicture;
-  }
-  return kExitOk;
+  return status;
 }
 
 void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
