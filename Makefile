@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc)
 
 deps:
-	bash tools/install-deps.sh
+	bash scripts/install-deps.sh
 
 configure: deps
 	cmake --preset default
@@ -41,7 +41,7 @@ fuzz-check:
 # wendrel-gen built with GCC, Clang, GCC -m32 and MinGW-w64 (run under Wine) must print
 # the same puzzles.
 portability: deps
-	bash tools/check-portability.sh
+	bash scripts/check-portability.sh
 
 bench: build
 	cmake --build --preset default --target bench -j $(JOBS)

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "generator/option_reader.h"
-#include "generator/seed_parser.h"
-#include "shapes/shape_parser.h"
+#include "io/option_reader.h"
+#include "io/seed_parser.h"
+#include "io/shape_parser.h"
 
 namespace {
 

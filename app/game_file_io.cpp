@@ -1,21 +1,21 @@
 #include "app/game_file_io.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "io/file_to_read.h"
 #include "io/game_file.h"
-#include "tools/output_file.h"
+#include "io/output_file.h"
 
 GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
   Read read;
-  const QFileInfo info(path);
-  // A FIFO or a device could keep the window waiting for a writer that never comes: only
-  // plain files are read.
-  if (info.exists() && !info.isFile()) {
-    read.reason = tr("it is not a plain file");
+  // Checked before it is opened: a FIFO or a device could keep the window waiting for a
+  // writer that never comes.
+  if (const std::error_code unfit =
+          wendrel::CheckFileToRead(std::filesystem::path(path.toStdU16String()))) {
+    read.reason = QString::fromLocal8Bit(unfit.message());
     return read;
   }
   QFile file(path);

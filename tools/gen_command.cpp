@@ -7,9 +7,10 @@
 #include <string_view>
 #include <system_error>
 
+#include "io/file_to_read.h"
 #include "io/game_file.h"
+#include "io/output_file.h"
 #include "tools/gen_options.h"
-#include "tools/output_file.h"
 #include "tools/puzzle_run.h"
 #include "tools/puzzle_svg.h"
 #include "tools/run_json.h"
@@ -52,23 +53,31 @@ int CommitPicture(const GenOptions& options, OutputFile& picture, std::string_vi
 
 int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
             std::ostream& err) {
-  OutputFile picture(options.svgPath);
+  // A FIFO named for the picture is waited for, as the shell's redirection waits.
+  OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
   if (!OpenPicture(options, picture, err))
     return kExitBadInput;
   const PuzzleRun run(options.seed, library, options.shape);
-  PrintRun(out, run);
-  if (options.svgPath.empty())
-    return kExitOk;
-  if (!run.ok()) {
+  // The picture is put in place before the JSON is printed: a reader of the JSON that
+  // leaves early ends the program by SIGPIPE, as it ends other tools, and must find no
+  // temporary file of the picture to leave behind.
+  int status = kExitOk;
+  if (!options.svgPath.empty() && !run.ok()) {
     err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
-    return kExitNoPicture;
+    status = kExitNoPicture;
+  } else if (!options.svgPath.empty()) {
+    status = CommitPicture(options, picture, PuzzleSvg(run.generator()), err);
   }
-  return CommitPicture(options, picture, PuzzleSvg(run.generator()), err);
+  PrintRun(out, run);
+  return status;
 }
 
 // The file's text, read no further than one byte past the game file limit: enough for
 // the reader to refuse a longer one.
 std::error_code ReadGameText(const std::string& path, std::string& text) {
+  // Opening a FIFO or a device could wait for ever.
+  if (const std::error_code unfit = CheckFileToRead(path))
+    return unfit;
   std::FILE* const file = std::fopen(path.c_str(), "rb");
   if (!file)
     return std::error_code(errno, std::generic_category());
@@ -82,7 +91,7 @@ std::error_code ReadGameText(const std::string& path, std::string& text) {
 
 int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
             std::ostream& err) {
-  OutputFile picture(options.svgPath);
+  OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
   if (!OpenPicture(options, picture, err))
     return kExitBadInput;
   // The same words as the game's own refusal.
@@ -100,10 +109,12 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
   // The reader has cut this puzzle already, so the run succeeds.
   PuzzleRun run(shown.puzzle.number, library, shown.puzzle.shape);
   run.Place(shown.groups);
+  // The picture first, for the reason RunSeed gives.
+  const int status = options.svgPath.empty() ? kExitOk
+                                              : CommitPicture(options, picture,
+                                                              PlacedPuzzleSvg(run.generator(), run.pieces()), err);
   PrintRun(out, run);
-  if (options.svgPath.empty())
-    return kExitOk;
-  return CommitPicture(options, picture, PlacedPuzzleSvg(run.generator(), run.pieces()), err);
+  return status;
 }
 
 void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {

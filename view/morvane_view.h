@@ -19,6 +19,7 @@
 #include "view/user_services.h"
 
 class QPaintDevice;
+class QPrinter;
 
 // The one window in which the puzzle is shown and played. It owns the game record (the
 // puzzle being played with its history), the seed of the last Generate, and what is on
@@ -92,8 +93,11 @@ class CMorvaneView : public QAbstractScrollArea {
   // Draws the whole puzzle: groups from the back (count - 1) to the front (0).
   void OnDraw(QPainter& dc);
   // The printout: the puzzle as it lies, scaled in proportion to fill the page,
-  // and centred; an empty view prints an empty page.
-  void PrintOn(QPaintDevice& device);
+  // and centred; an empty view prints an empty page. Whether the device took it.
+  bool PrintOn(QPaintDevice& device);
+  // Prints on printer, or into its file; a printout that fails is reported in a box
+  // with the reason, and a file that cannot take it is left as it was.
+  void PrintAndReport(QPrinter& printer);
 
   // The player's gestures; point is in viewport pixels, as the mouse event gives it.
   void OnLButtonDown(QPoint point);

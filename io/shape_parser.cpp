@@ -1,4 +1,4 @@
-#include "shapes/shape_parser.h"
+#include "io/shape_parser.h"
 
 namespace wendrel {
 

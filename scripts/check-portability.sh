@@ -78,7 +78,7 @@ choose_x87_runner() {
     why="this kernel does not run 32-bit x86 programs"
   fi
   command -v "$qemu" >/dev/null ||
-    fail "no $qemu, which $name needs ($why): install qemu-user (tools/install-deps.sh)"
+    fail "no $qemu, which $name needs ($why): install qemu-user (scripts/install-deps.sh)"
   under[$name]=$qemu
   say "$name runs under $qemu: $why"
 }
@@ -89,7 +89,7 @@ choose_x87_runner() {
 check_wine() {
   local exe=$root/mingw-w64/tools/wendrel-gen.exe log=$root/wine-start.log status=0 missing
   command -v "$wine" >/dev/null ||
-    fail "Wine's 64-bit loader is missing (no $wine): install wine64 (tools/install-deps.sh)"
+    fail "Wine's 64-bit loader is missing (no $wine): install wine64 (scripts/install-deps.sh)"
   WINEDEBUG=fixme-all "$wine" "$exe" --help >"$log" 2>&1 || status=$?
   if [ "$status" -eq 0 ]; then
     return

@@ -1,4 +1,4 @@
-#include "tools/checked_output.h"
+#include "io/checked_output.h"
 
 #include <cerrno>
 

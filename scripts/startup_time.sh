@@ -4,7 +4,7 @@
 # so that both see the same machine. Prints the median of RUNS starts of each (10 unless
 # given) and their ratio.
 #
-# Usage: bench/startup_time.sh [BUILD_DIR] [RUNS]     (BUILD_DIR defaults to build)
+# Usage: scripts/startup_time.sh [BUILD_DIR] [RUNS]     (BUILD_DIR defaults to build)
 set -eu
 build=${1:-build}
 runs=${2:-10}

@@ -1,4 +1,4 @@
-#include "tests/tools/device_nodes.h"
+#include "tests/io/device_nodes.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -84,6 +84,26 @@ std::optional<std::string> FifoReader::Finish() {
   if (!cameAndWent)
     return std::nullopt;
   return text_;
+}
+
+EarlyLeavingReader::EarlyLeavingReader(const std::filesystem::path& path)
+    : fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+  if (fd_ < 0)
+    return;
+  fcntl(fd_, F_SETPIPE_SZ, 1);  // rounded up to a page
+  thread_ = std::thread([this] {
+    pollfd ready{fd_, POLLIN, 0};
+    char first;
+    if (poll(&ready, 1, 10000) > 0 && read(fd_, &first, 1) == 1)
+      close(std::exchange(fd_, -1));
+  });
+}
+
+EarlyLeavingReader::~EarlyLeavingReader() {
+  if (thread_.joinable())
+    thread_.join();
+  if (fd_ >= 0)
+    close(fd_);
 }
 
 }  // namespace wendrel::testing

@@ -54,4 +54,19 @@ class FifoReader {
   std::thread thread_;
 };
 
+// A reader that takes the first byte a writer sends and leaves, on a thread of its own. The
+// FIFO's buffer is made as small as it can be, so that a writer of more than a page is still
+// writing when the reader leaves.
+class EarlyLeavingReader {
+ public:
+  explicit EarlyLeavingReader(const std::filesystem::path& path);
+  ~EarlyLeavingReader();
+  EarlyLeavingReader(const EarlyLeavingReader&) = delete;
+  EarlyLeavingReader& operator=(const EarlyLeavingReader&) = delete;
+
+ private:
+  int fd_;
+  std::thread thread_;
+};
+
 }  // namespace wendrel::testing

@@ -1,4 +1,4 @@
-#include "generator/option_reader.h"
+#include "io/option_reader.h"
 
 namespace wendrel {
 

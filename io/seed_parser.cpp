@@ -1,4 +1,4 @@
-#include "generator/seed_parser.h"
+#include "io/seed_parser.h"
 
 #include <charconv>
 #include <limits>
