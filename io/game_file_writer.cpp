@@ -2,10 +2,7 @@
 
 #include "io/game_file.h"
 #include "io/piece_fingerprint.h"
-
-#ifndef WENDREL_VERSION
-#error "the build gives the program version as WENDREL_VERSION"
-#endif
+#include "io/version.h"
 
 namespace wendrel {
 

@@ -110,9 +110,10 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
   PuzzleRun run(shown.puzzle.number, library, shown.puzzle.shape);
   run.Place(shown.groups);
   // The picture first, for the reason RunSeed gives.
-  const int status = options.svgPath.empty() ? kExitOk
-                                              : CommitPicture(options, picture,
-                                                              PlacedPuzzleSvg(run.generator(), run.pieces()), err);
+  const int status =
+      options.svgPath.empty()
+          ? kExitOk
+          : CommitPicture(options, picture, PlacedPuzzleSvg(run.generator(), run.pieces()), err);
   PrintRun(out, run);
   return status;
 }
