@@ -88,7 +88,7 @@ void CMorvaneApp::RememberGame() {
   // A drag in progress is no finished gesture: its drop will ask again.
   if (m_pMainFrame->View().Dragging() != 0)
     return;
-  const wendrel::PuzzleGame& game = m_pMainFrame->View().Game();
+  const wendrel::PuzzleGame& game = m_pMainFrame->View().GameToSave();
   if (!game.HasPuzzle())
     return;
   if (const std::optional<QString> failure = RememberedGame::Write(game))
@@ -115,9 +115,9 @@ void CMorvaneApp::RouteCommands() {
   route(commands.fileNew, &frame, [this] { OnFileNew(); });
   route(commands.fileOpen, &frame, [this] { OnFileOpen(); });
   route(commands.fileSave, &frame,
-        [this, &frame, &view] { m_doc.OnFileSave(&frame, view.Game()); });
+        [this, &frame, &view] { m_doc.OnFileSave(&frame, view.GameToSave()); });
   route(commands.fileSaveAs, &frame,
-        [this, &frame, &view] { m_doc.OnFileSaveAs(&frame, view.Game()); });
+        [this, &frame, &view] { m_doc.OnFileSaveAs(&frame, view.GameToSave()); });
   // The remembered game: written when the window closes and after each finished gesture,
   // at most once a second.
   commands.remember->setChecked(RememberGameOnExit());

@@ -64,6 +64,8 @@ class CMorvaneView : public QAbstractScrollArea {
   std::int64_t PlayingMs() const;
   // The clock stands still while the window is minimised.
   void SetClockPaused(bool paused);
+  // The game with the running clock's time in it, for saving.
+  const wendrel::PuzzleGame& GameToSave();
   // Take back the last change of the groups, or make the last one taken back again.
   // Neither acts while a drag is open.
   void OnEditUndo();

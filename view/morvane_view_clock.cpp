@@ -7,6 +7,12 @@ std::int64_t CMorvaneView::PlayingMs() const {
   return m_game.PlayingMs() + (m_clock.isValid() ? m_clock.elapsed() : 0);
 }
 
+const wendrel::PuzzleGame& CMorvaneView::GameToSave() {
+  StopClock();
+  SyncClock();
+  return m_game;
+}
+
 void CMorvaneView::SetClockPaused(bool paused) {
   m_bClockPaused = paused;
   SyncClock();
