@@ -1,10 +1,10 @@
 # Quick start: `make run` plays the game, `make test` runs the whole test suite headless.
-.PHONY: deps configure build run test test-asan portability bench format format-check translations clean
+.PHONY: deps configure build run test test-asan fuzz fuzz-check portability bench format format-check translations clean
 
 JOBS ?= $(shell nproc)
 
 deps:
-	bash tools/install-deps.sh
+	bash scripts/install-deps.sh
 
 configure: deps
 	cmake --preset default
@@ -23,10 +23,25 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
 
+# The game file reader under libFuzzer, from the seed corpus in fuzz/corpus; what it
+# finds new goes to build-fuzz/corpus, a crashing input to build-fuzz/. fuzz-check is the
+# short run of CI.
+FUZZ_SECONDS ?= 300
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target game_file_fuzzer -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/fuzz/game_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	  -dict=fuzz/game_file.dict -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+
+fuzz-check:
+	$(MAKE) fuzz FUZZ_SECONDS=20
+
 # wendrel-gen built with GCC, Clang, GCC -m32 and MinGW-w64 (run under Wine) must print
 # the same puzzles.
 portability: deps
-	bash tools/check-portability.sh
+	bash scripts/check-portability.sh
 
 bench: build
 	cmake --build --preset default --target bench -j $(JOBS)
@@ -43,4 +58,4 @@ translations: configure
 	cmake --build --preset default --target update_translations
 
 clean:
-	rm -rf build build-asan build-portability
+	rm -rf build build-asan build-fuzz build-portability

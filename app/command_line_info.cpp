@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "generator/option_reader.h"
-#include "generator/seed_parser.h"
-#include "shapes/shape_parser.h"
+#include "io/option_reader.h"
+#include "io/seed_parser.h"
+#include "io/shape_parser.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ QString CommandLineUsage() {
                 "                one chosen in the menu: %1\n"
                 "  -h, --help    print this text and exit\n"
                 "  --version     print the version and exit\n"
-                "  FILE          open FILE as the document (the game keeps nothing in it)\n"
+                "  FILE          open the saved game FILE\n"
                 "\n"
                 "A value may also be joined to its option, as in --seed=N.\n"
                 "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n"))

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "app/static_text.h"
-#include "generator/seed_parser.h"
+#include "io/seed_parser.h"
 
 CGenerateNumberDlg::CGenerateNumberDlg(QWidget* parent)
     : QDialog(parent), m_pEdit(new QLineEdit(this)), m_pError(StaticText(QString(), this)) {

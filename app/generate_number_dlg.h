@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "generator/seed_parser.h"
+#include "io/seed_parser.h"
 
 class QLabel;
 class QLineEdit;

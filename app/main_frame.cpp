@@ -92,7 +92,7 @@ void CMainFrame::createActions() {
   m_solveAct->setToolTip(tr("Solve"));
   m_solveAct->setStatusTip(tr("Join every piece and show the solved puzzle"));
 
-  m_statisticsAct = new QAction(tr("&Statistics..."), this);
+  m_statisticsAct = new QAction(tr("S&tatistics..."), this);
   m_statisticsAct->setToolTip(tr("Statistics"));
   m_statisticsAct->setStatusTip(tr("Show the puzzles solved and the best times for each shape"));
 
@@ -106,7 +106,7 @@ void CMainFrame::createActions() {
   for (const wendrel::ShapeInfo& info : wendrel::kShapes)
     m_shapeActs << shapeGroup->addAction(shapeCommand(info.shape));
 
-  // Commands reached by their keys only: no menu shows them.
+  // New is reached by its key only; Open, Save and Print are in the File menu too.
   m_fileNewAct = keyCommand(tr("&New"), {Qt::CTRL | Qt::Key_N}, tr("Create a new document"));
   m_fileOpenAct =
       keyCommand(tr("&Open..."), {Qt::CTRL | Qt::Key_O}, tr("Open an existing document"));
@@ -115,6 +115,16 @@ void CMainFrame::createActions() {
   m_filePrintAct =
       keyCommand(tr("&Print..."), {Qt::CTRL | Qt::Key_P}, tr("Print the active document"));
   m_filePrintAct->setToolTip(tr("Print"));
+  m_fileOpenAct->setToolTip(tr("Open"));
+  m_fileSaveAct->setToolTip(tr("Save"));
+  m_fileSaveAsAct = new QAction(tr("Save &As..."), this);
+  m_fileSaveAsAct->setToolTip(tr("Save As"));
+  m_fileSaveAsAct->setStatusTip(tr("Save the game under a new name"));
+  m_rememberAct = new QAction(tr("Re&member Game on Exit"), this);
+  m_rememberAct->setToolTip(tr("Remember Game on Exit"));
+  m_rememberAct->setStatusTip(
+      tr("Keep the game when the window closes and bring it back at the next start"));
+  m_rememberAct->setCheckable(true);
   // Undo and redo of the player's moves. Ctrl+Z and Alt+Backspace are the undo keys of
   // the accelerator table; redo takes both keys that desktops use for it.
   m_editUndoAct = keyCommand(tr("&Undo"), {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace},
@@ -158,7 +168,7 @@ CMainFrame::Commands CMainFrame::Actions() const {
                   m_fileNewAct,      m_fileOpenAct,     m_fileSaveAct,       m_filePrintAct,
                   m_editUndoAct,     m_editRedoAct,     m_generateNumberAct, m_restartAct,
                   m_hintAct,         m_solveAct,        m_statisticsAct,     m_timerAct,
-                  m_shapeActs};
+                  m_fileSaveAsAct,   m_rememberAct,     m_shapeActs};
 }
 
 void CMainFrame::createToolBars() {
@@ -226,8 +236,13 @@ void CMainFrame::createMenus() {
   QMenu* shapeMenu = fileMenu->addMenu(tr("S&hape"));
   shapeMenu->setToolTipsVisible(true);
   shapeMenu->addActions(m_shapeActs);
-  fileMenu->addAction(m_statisticsAct);
   fileMenu->addSeparator();
+  fileMenu->addAction(m_fileOpenAct);
+  fileMenu->addAction(m_fileSaveAct);
+  fileMenu->addAction(m_fileSaveAsAct);
+  fileMenu->addAction(m_rememberAct);
+  fileMenu->addSeparator();
+  fileMenu->addAction(m_statisticsAct);
   fileMenu->addAction(m_filePrintAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_exitAct);
@@ -306,7 +321,16 @@ void CMainFrame::OnPuzzleSolved() {
                   .arg(time, QString::fromStdString(wendrel::FormatPlayingTime(stats.bestMs)));
   else
     message = tr("Solved in %1").arg(time);
-  m_wndStatusBar->showMessage(message);
+  ShowMessage(message);
+}
+
+void CMainFrame::ShowMessage(const QString& text) {
+  m_wndStatusBar->showMessage(text);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  emit Closing();
+  QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

@@ -44,6 +44,8 @@ class CMainFrame : public QMainWindow {
     QAction* solve;
     QAction* statistics;
     QAction* timer;
+    QAction* fileSaveAs;
+    QAction* remember;
     // One for each shape, in the catalogue's order; checkable, one checked at a time.
     QList<QAction*> shapes;
   };
@@ -66,9 +68,16 @@ class CMainFrame : public QMainWindow {
   void OnTimer(bool shown);
   // Says how the puzzle was solved, and counts a first solve in the statistics.
   void OnPuzzleSolved();
+  // Shows text in the message pane until the next prompt replaces it.
+  void ShowMessage(const QString& text);
+
+ signals:
+  // The window is about to close, and the game with it.
+  void Closing();
 
  protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   // The clock stands still while the window is minimised.
   void changeEvent(QEvent* event) override;
 
@@ -115,5 +124,7 @@ class CMainFrame : public QMainWindow {
   QAction* m_solveAct = nullptr;
   QAction* m_statisticsAct = nullptr;
   QAction* m_timerAct = nullptr;
+  QAction* m_fileSaveAsAct = nullptr;
+  QAction* m_rememberAct = nullptr;
   QList<QAction*> m_shapeActs;
 };

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QStatusBar>
 #include <utility>
@@ -11,10 +12,14 @@
 #include "app/main_frame.h"
 #include "app/player_settings.h"
 #include "app/product_info.h"
+#include "app/remembered_game.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
 
 namespace {
+
+// The remembered game is written at most this often, in milliseconds.
+constexpr int kRememberInterval = 1000;
 
 QIcon ApplicationIcon() {
   QIcon icon;
@@ -35,8 +40,8 @@ CMorvaneApp::CMorvaneApp(UserServices& services)
 CMorvaneApp::~CMorvaneApp() = default;
 
 bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
-  // Qt keeps its settings under these names. The program adds none of its own and keeps no
-  // list of recent files.
+  // Qt keeps its settings, and the program its own, under these names; there is no list
+  // of recent files.
   QCoreApplication::setOrganizationName(QLatin1String(product::kSettingsOrganisation));
   QCoreApplication::setApplicationName(QLatin1String(product::kName));
   QGuiApplication::setDesktopFileName(QLatin1String(product::kDesktopFileName));
@@ -44,9 +49,13 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
 
   // Before any window exists, so that a file that cannot be opened ends the start-up with
   // nothing but its message box shown.
-  const bool ready = cmdInfo.fileName.isEmpty() ? m_doc.OnNewDocument()
-                                                : m_doc.OnOpenDocument(cmdInfo.fileName, nullptr);
-  if (!ready)
+  wendrel::SavedGame opened;
+  GameFileIo::Read::Outcome outcome = GameFileIo::Read::Outcome::kEmpty;
+  if (cmdInfo.fileName.isEmpty())
+    m_doc.OnNewDocument();
+  else
+    outcome = m_doc.OnOpenDocument(cmdInfo.fileName, nullptr, opened);
+  if (outcome == GameFileIo::Read::Outcome::kFailed)
     return false;
 
   m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_runModal);
@@ -61,7 +70,29 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   m_pMainFrame->ShowShape(shape);
   view.OnInitialUpdate();
   m_pMainFrame->show();
+  if (outcome == GameFileIo::Read::Outcome::kGame) {
+    view.OpenGame(opened);
+  } else if (cmdInfo.fileName.isEmpty() && m_pMainFrame->Actions().remember->isChecked()) {
+    QString note;
+    if (const std::optional<wendrel::SavedGame> remembered = RememberedGame::Read(note))
+      view.OpenGame(*remembered);
+    if (!note.isEmpty())
+      m_pMainFrame->ShowMessage(note);
+  }
   return true;
+}
+
+void CMorvaneApp::RememberGame() {
+  if (!m_pMainFrame->Actions().remember->isChecked())
+    return;
+  // A drag in progress is no finished gesture: its drop will ask again.
+  if (m_pMainFrame->View().Dragging() != 0)
+    return;
+  const wendrel::PuzzleGame& game = m_pMainFrame->View().Game();
+  if (!game.HasPuzzle())
+    return;
+  if (const std::optional<QString> failure = RememberedGame::Write(game))
+    m_pMainFrame->ShowMessage(tr("The game could not be remembered: %1").arg(*failure));
 }
 
 void CMorvaneApp::RouteCommands() {
@@ -83,7 +114,26 @@ void CMorvaneApp::RouteCommands() {
   route(commands.about, &frame, [this] { OnAppAbout(); });
   route(commands.fileNew, &frame, [this] { OnFileNew(); });
   route(commands.fileOpen, &frame, [this] { OnFileOpen(); });
-  route(commands.fileSave, &frame, [this, &frame] { m_doc.OnFileSave(&frame); });
+  route(commands.fileSave, &frame,
+        [this, &frame, &view] { m_doc.OnFileSave(&frame, view.Game()); });
+  route(commands.fileSaveAs, &frame,
+        [this, &frame, &view] { m_doc.OnFileSaveAs(&frame, view.Game()); });
+  // The remembered game: written when the window closes and after each finished gesture,
+  // at most once a second.
+  commands.remember->setChecked(RememberGameOnExit());
+  QObject::connect(commands.remember, &QAction::toggled, &frame, [](bool on) {
+    SaveRememberGameOnExit(on);
+    if (!on)
+      QFile::remove(RememberedGame::Path());
+  });
+  m_rememberTimer.setSingleShot(true);
+  m_rememberTimer.setInterval(kRememberInterval);
+  QObject::connect(&m_rememberTimer, &QTimer::timeout, &frame, [this] { RememberGame(); });
+  QObject::connect(&view, &CMorvaneView::GameChanged, &frame, [this] {
+    if (!m_rememberTimer.isActive())
+      m_rememberTimer.start();
+  });
+  QObject::connect(&frame, &CMainFrame::Closing, &frame, [this] { RememberGame(); });
   // The view.
   route(commands.generate, &view, &CMorvaneView::OnGenerate);
   route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);
@@ -111,11 +161,17 @@ void CMorvaneApp::OnFileNew() {
 }
 
 void CMorvaneApp::OnFileOpen() {
-  const QString path = m_services.OpenFileName(m_pMainFrame.get());
+  const QString path = m_services.OpenFileName(m_pMainFrame.get(), CMorvaneDoc::FileFilter());
   if (path.isEmpty())
     return;
-  if (m_doc.OnOpenDocument(path, m_pMainFrame.get()))
-    m_pMainFrame->View().OnInitialUpdate();
+  wendrel::SavedGame game;
+  const GameFileIo::Read::Outcome outcome = m_doc.OnOpenDocument(path, m_pMainFrame.get(), game);
+  if (outcome == GameFileIo::Read::Outcome::kFailed)
+    return;
+  CMorvaneView& view = m_pMainFrame->View();
+  view.OnInitialUpdate();
+  if (outcome == GameFileIo::Read::Outcome::kGame)
+    view.OpenGame(game);
 }
 
 void CMorvaneApp::OnAppAbout() {

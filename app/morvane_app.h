@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
@@ -14,6 +17,8 @@ struct CommandLineInfo;
 // run, wires every command to the object that handles it, and handles the commands that
 // belong to the program as a whole: New, Open and About.
 class CMorvaneApp {
+  Q_DECLARE_TR_FUNCTIONS(CMorvaneApp)
+
  public:
   explicit CMorvaneApp(UserServices& services);
   ~CMorvaneApp();
@@ -36,6 +41,9 @@ class CMorvaneApp {
   void SetDialogRunner(DialogRunner runner);
 
   CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+  // Writes the remembered game now, when Remember Game on Exit is on and no drag is
+  // open; the window's closing and the gestures' timer call it.
+  void RememberGame();
 
  private:
   // The program's routing table: which object handles each command of the frame.
@@ -46,4 +54,6 @@ class CMorvaneApp {
   // Before the frame, which runs its dialogs through it.
   DialogRunner m_runModal;
   std::unique_ptr<CMainFrame> m_pMainFrame;
+  // Runs from the first gesture after a write until the next write.
+  QTimer m_rememberTimer;
 };

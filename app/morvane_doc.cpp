@@ -1,60 +1,63 @@
 #include "app/morvane_doc.h"
 
-#include <QByteArray>
-#include <QDataStream>
 #include <QDir>
-#include <QFile>
-#include <filesystem>
-#include <string_view>
-#include <system_error>
+#include <QFileInfo>
 
 #include "app/product_info.h"
-#include "tools/output_file.h"
 #include "view/user_services.h"
 
 CMorvaneDoc::CMorvaneDoc(UserServices& services) : m_services(services) {}
 
+QString CMorvaneDoc::FileFilter() {
+  return tr("Wendrel games (*.%1);;All files (*)").arg(QLatin1String(kExtension));
+}
+
 bool CMorvaneDoc::OnNewDocument() {
+  m_strPathName.clear();
   return true;
 }
 
-bool CMorvaneDoc::OnOpenDocument(const QString& path, QWidget* owner) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ReportFileError(
-        owner, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+GameFileIo::Read::Outcome CMorvaneDoc::OnOpenDocument(const QString& path, QWidget* owner,
+                                                      wendrel::SavedGame& game) {
+  GameFileIo::Read read = GameFileIo::ReadFrom(path);
+  if (read.outcome == GameFileIo::Read::Outcome::kFailed) {
+    ReportFileError(owner,
+                    tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), read.reason));
+    return read.outcome;
   }
-  QDataStream archive(&file);
-  Serialize(archive);
-  return true;
+  m_strPathName = path;
+  game = std::move(read.game);
+  return read.outcome;
 }
 
-void CMorvaneDoc::OnFileSave(QWidget* owner) {
-  const QString path = m_services.SaveFileName(owner);
-  if (!path.isEmpty())
-    OnSaveDocument(path, owner);
+void CMorvaneDoc::OnFileSave(QWidget* owner, const wendrel::PuzzleGame& game) {
+  if (m_strPathName.isEmpty())
+    OnFileSaveAs(owner, game);
+  else
+    OnSaveDocument(m_strPathName, owner, game);
 }
 
-bool CMorvaneDoc::OnSaveDocument(const QString& path, QWidget* owner) {
-  QByteArray contents;
-  QDataStream archive(&contents, QIODevice::WriteOnly);
-  Serialize(archive);
-  // The shared writer: a file is replaced only once written whole, so that a failed save
-  // leaves it as it was, and a device or a FIFO chosen as the file is written, not replaced.
-  wendrel::OutputFile file(std::filesystem::path(path.toStdU16String()));
-  std::error_code ec = file.Open();
-  if (!ec)
-    ec = file.Commit(std::string_view(contents.constData(), contents.size()));
-  if (!ec)
+void CMorvaneDoc::OnFileSaveAs(QWidget* owner, const wendrel::PuzzleGame& game) {
+  QString path = m_services.SaveFileName(owner, FileFilter());
+  if (path.isEmpty())
+    return;
+  // A new name without an extension gets the game's; a name chosen from what is there
+  // already (a device, say) is taken as it is.
+  const QFileInfo chosen(path);
+  if (chosen.suffix().isEmpty() && !chosen.exists() && !chosen.isSymLink())
+    path += u'.' + QLatin1String(kExtension);
+  if (OnSaveDocument(path, owner, game))
+    m_strPathName = path;
+}
+
+bool CMorvaneDoc::OnSaveDocument(const QString& path, QWidget* owner,
+                                 const wendrel::PuzzleGame& game) {
+  const std::optional<QString> failure = GameFileIo::WriteTo(path, game);
+  if (!failure)
     return true;
-  ReportFileError(owner,
-                  tr("Cannot save %1:\n%2")
-                      .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(ec.message())));
+  ReportFileError(owner, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), *failure));
   return false;
 }
-
-void CMorvaneDoc::Serialize(QDataStream&) {}
 
 void CMorvaneDoc::ReportFileError(QWidget* owner, const QString& text) {
   m_services.MessageBox(owner, text, QString::fromLatin1(product::kName), UserServices::Icon::Stop);

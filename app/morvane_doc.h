@@ -2,36 +2,45 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
-class QDataStream;
+#include "app/game_file_io.h"
+#include "assembly/puzzle_game.h"
+
 class QWidget;
 class UserServices;
 
-// The program's one document. The game keeps nothing in files: the puzzle lives in the view
-// and every Generate rebuilds it, so the document holds no state and reads and writes
-// nothing. It keeps no file name either, which is why Save always asks for one and a file
-// opened earlier is never emptied behind the user's back.
+// The program's one document: the game file. It keeps the name of the file the game was
+// last opened from or saved to, so that Save writes there again; Save As, and Save the
+// first time, ask for a name. The title never shows the name, and closing never asks to
+// save.
 class CMorvaneDoc {
   Q_DECLARE_TR_FUNCTIONS(CMorvaneDoc)
 
  public:
   explicit CMorvaneDoc(UserServices& services);
 
-  // Nothing to reset; true, so that New always succeeds.
+  // Forgets the file name, so that the next Save asks; true, so that New always succeeds.
   bool OnNewDocument();
-  // Opens the file for reading to make sure it can be read, and reads nothing. A file that
-  // cannot be opened is reported in a box owned by owner (none before the main window is
-  // shown), and false returned.
-  bool OnOpenDocument(const QString& path, QWidget* owner);
-  // The save command: asks for a file name and writes the document there.
-  void OnFileSave(QWidget* owner);
-  // Writes the document, that is an empty file; a failure is reported and false returned.
-  bool OnSaveDocument(const QString& path, QWidget* owner);
-  // The document's contents in either direction: none.
-  void Serialize(QDataStream& archive);
+  // Reads the game in path into game. An empty file holds no game and changes nothing.
+  // A file that cannot be read, or holds no game this program can play, is reported in
+  // one box owned by owner (none before the main window is shown) that names the file
+  // and the reason.
+  GameFileIo::Read::Outcome OnOpenDocument(const QString& path, QWidget* owner,
+                                           wendrel::SavedGame& game);
+  // Save and Save As: the game on the board, or with no puzzle the empty file.
+  void OnFileSave(QWidget* owner, const wendrel::PuzzleGame& game);
+  void OnFileSaveAs(QWidget* owner, const wendrel::PuzzleGame& game);
+  // Writes the game to path; a failure is reported and false returned.
+  bool OnSaveDocument(const QString& path, QWidget* owner, const wendrel::PuzzleGame& game);
+
+  // The name filter of the file dialogs, and the extension a name without one gets.
+  static QString FileFilter();
+  static constexpr char kExtension[] = "wendrel";
 
  private:
   void ReportFileError(QWidget* owner, const QString& text);
 
   UserServices& m_services;
+  QString m_strPathName;
 };

@@ -6,6 +6,7 @@
 namespace {
 
 const QString kShapeKey = QStringLiteral("Game/Shape");
+const QString kRememberKey = QStringLiteral("Game/RememberOnExit");
 const QString kTimerKey = QStringLiteral("View/Timer");
 const QString kStatsGroup = QStringLiteral("Statistics");
 
@@ -22,6 +23,15 @@ std::optional<wendrel::Shape> SavedShape() {
 
 void SaveShape(wendrel::Shape shape) {
   QSettings().setValue(kShapeKey, QLatin1String(wendrel::InfoOf(shape).name));
+}
+
+bool RememberGameOnExit() {
+  // Off unless chosen, so that the program starts with an empty view as it always did.
+  return QSettings().value(kRememberKey, false).toBool();
+}
+
+void SaveRememberGameOnExit(bool on) {
+  QSettings().setValue(kRememberKey, on);
 }
 
 bool TimerShown() {

@@ -11,6 +11,9 @@
 std::optional<wendrel::Shape> SavedShape();
 void SaveShape(wendrel::Shape shape);
 
+bool RememberGameOnExit();
+void SaveRememberGameOnExit(bool on);
+
 bool TimerShown();
 void SaveTimerShown(bool shown);
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "io/version.h"
+
 // Who the program is: the names it shows, the names its settings are kept under, and the
 // addresses it gives for further games and for questions.
 namespace product {
 
 inline constexpr char kName[] = "Wendrel";
-inline constexpr char kVersionText[] = "Wendrel 2.00";
+inline constexpr char kVersionText[] = "Wendrel " WENDREL_SHOWN_VERSION;
 inline constexpr char kRightsNotice[] = "Copyright (C) 2026 The Wendrel developers";
 // The settings key that the program has always used; QSettings turns it into a folder on
 // Linux and a registry key on Windows.

@@ -1,5 +1,7 @@
 #include "assembly/puzzle_game.h"
 
+#include <algorithm>
+
 #include "assembly/generate_puzzle.h"
 #include "assembly/hint.h"
 #include "generator/puzzle_generator.h"
@@ -46,7 +48,16 @@ bool PuzzleGame::Generate(Shape shape, std::int32_t number) {
     m_history.Close(m_pieces, m_id);
   else
     m_history.Clear();
+  ForgetPuzzlesOutOfHistory();
   return true;
+}
+
+void PuzzleGame::ForgetPuzzlesOutOfHistory() {
+  // The history's cap lets old puzzles fall away; their progress goes with them.
+  std::erase_if(m_shelved, [&](const auto& shelved) {
+    return std::none_of(m_history.States().begin(), m_history.States().end(),
+                        [&](const PuzzleState& state) { return state.puzzle == shelved.first; });
+  });
 }
 
 void PuzzleGame::Start() {
@@ -192,6 +203,7 @@ bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area) {
   }
   states.insert(states.end(), game.states.begin(), game.states.end());
   m_history.Assign(std::move(states), current);
+  ForgetPuzzlesOutOfHistory();
   m_pieces.SetGroups(shown.groups);
   BringBack(area);
   return true;

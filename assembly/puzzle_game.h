@@ -127,6 +127,7 @@ class PuzzleGame {
   bool Step(const PuzzleState* target, bool (GroupHistory::*step)(PieceSet&), const PlayArea& area);
   // The progress with the puzzle on the board is kept aside, and puzzle id's taken up.
   void SwitchProgress(PuzzleId id);
+  void ForgetPuzzlesOutOfHistory();
 
   ShapeLibrary m_shapes;
   // Large, and needed only while a puzzle is cut: kept off the record's own storage.

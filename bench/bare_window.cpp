@@ -1,6 +1,6 @@
 // The floor for the game's start-up: a bare Qt main window with the game's menu,
 // toolbar and status bar around an empty scroll area that asks for the same 960 x 800
-// as the game's view. bench/startup_time.sh times both to their mapped window.
+// as the game's view. scripts/startup_time.sh times both to their mapped window.
 
 #include <QAbstractScrollArea>
 #include <QAction>

@@ -66,8 +66,8 @@ class SilentServices : public UserServices {
   void MessageBox(QWidget*, const QString&, const QString&, Icon) override {}
   bool Ask(QWidget*, const QString&, const QString&) override { return false; }
   bool StartProgram(const QString&, const QStringList&) override { return false; }
-  QString OpenFileName(QWidget*) override { return {}; }
-  QString SaveFileName(QWidget*) override { return {}; }
+  QString OpenFileName(QWidget*, const QString&) override { return {}; }
+  QString SaveFileName(QWidget*, const QString&) override { return {}; }
 };
 
 // The real view, shown with a viewport of the given size, with a generated puzzle and

@@ -23,9 +23,9 @@ endif()
 
 set(entry ${usr}/share/applications/org.example.Wendrel.desktop)
 file(READ ${entry} text)
-string(REPLACE "\nExec=wendrel\n" "\nExec=${CPACK_PACKAGING_INSTALL_PREFIX}/games/wendrel\n"
+string(REPLACE "\nExec=wendrel %f\n" "\nExec=${CPACK_PACKAGING_INSTALL_PREFIX}/games/wendrel %f\n"
   placed "${text}")
 if(placed STREQUAL text)
-  message(FATAL_ERROR "deb_layout: ${entry} has no line 'Exec=wendrel'")
+  message(FATAL_ERROR "deb_layout: ${entry} has no line 'Exec=wendrel %f'")
 endif()
 file(WRITE ${entry} "${placed}")

@@ -14,10 +14,10 @@ enum class Shape { kThreeHearts, kHeart, kCogWheel, kOval };
 
 struct ShapeInfo {
   Shape shape;
-  int slot;               // the library slot the outline lives in
-  const char* name;       // on command lines, in settings and in saved games
-  const char* title;      // what a player reads
-  int pieces;             // one piece for each seed point of the outline
+  int slot;           // the library slot the outline lives in
+  const char* name;   // on command lines, in settings and in saved games
+  const char* title;  // what a player reads
+  int pieces;         // one piece for each seed point of the outline
 };
 
 // In the order that menus list them.

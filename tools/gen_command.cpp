@@ -1,11 +1,16 @@
 #include "tools/gen_command.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <string_view>
 #include <system_error>
 
+#include "io/file_to_read.h"
+#include "io/game_file.h"
+#include "io/output_file.h"
 #include "tools/gen_options.h"
-#include "tools/output_file.h"
 #include "tools/puzzle_run.h"
 #include "tools/puzzle_svg.h"
 #include "tools/run_json.h"
@@ -22,33 +27,95 @@ void PrintRun(std::ostream& out, const PuzzleRun& run) {
   out << line;
 }
 
-int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
-            std::ostream& err) {
-  OutputFile picture(options.svgPath);
-  const bool wantPicture = !options.svgPath.empty();
-  // An unwritable picture is bad input: found before the run, so nothing is printed.
-  if (wantPicture) {
-    if (const std::error_code ec = picture.Open()) {
-      err << "wendrel-gen: cannot write the picture to '" << options.svgPath
-          << "': " << ec.message() << '\n'
-          << kGenUsage;
-      return kExitBadInput;
-    }
+// Opens the picture's output when one is wanted. An unwritable picture is bad input,
+// found before the run, so nothing is printed. Returns whether the run may go on.
+bool OpenPicture(const GenOptions& options, OutputFile& picture, std::ostream& err) {
+  if (options.svgPath.empty())
+    return true;
+  if (const std::error_code ec = picture.Open()) {
+    err << "wendrel-gen: cannot write the picture to '" << options.svgPath << "': " << ec.message()
+        << '\n'
+        << kGenUsage;
+    return false;
   }
-  const PuzzleRun run(options.seed, library, options.shape);
-  PrintRun(out, run);
-  if (!wantPicture)
-    return kExitOk;
-  if (!run.ok()) {
-    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
-    return kExitNoPicture;
-  }
-  if (const std::error_code ec = picture.Commit(PuzzleSvg(run.generator()))) {
+  return true;
+}
+
+int CommitPicture(const GenOptions& options, OutputFile& picture, std::string_view svg,
+                  std::ostream& err) {
+  if (const std::error_code ec = picture.Commit(svg)) {
     err << "wendrel-gen: writing the picture to '" << options.svgPath
         << "' failed: " << ec.message() << '\n';
     return kExitNoPicture;
   }
   return kExitOk;
+}
+
+int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
+            std::ostream& err) {
+  // A FIFO named for the picture is waited for, as the shell's redirection waits.
+  OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
+  if (!OpenPicture(options, picture, err))
+    return kExitBadInput;
+  const PuzzleRun run(options.seed, library, options.shape);
+  // The picture is put in place before the JSON is printed: a reader of the JSON that
+  // leaves early ends the program by SIGPIPE, as it ends other tools, and must find no
+  // temporary file of the picture to leave behind.
+  int status = kExitOk;
+  if (!options.svgPath.empty() && !run.ok()) {
+    err << "wendrel-gen: seed " << options.seed << " makes no puzzle; no picture written\n";
+    status = kExitNoPicture;
+  } else if (!options.svgPath.empty()) {
+    status = CommitPicture(options, picture, PuzzleSvg(run.generator()), err);
+  }
+  PrintRun(out, run);
+  return status;
+}
+
+// The file's text, read no further than one byte past the game file limit: enough for
+// the reader to refuse a longer one.
+std::error_code ReadGameText(const std::string& path, std::string& text) {
+  // Opening a FIFO or a device could wait for ever.
+  if (const std::error_code unfit = CheckFileToRead(path))
+    return unfit;
+  std::FILE* const file = std::fopen(path.c_str(), "rb");
+  if (!file)
+    return std::error_code(errno, std::generic_category());
+  text.resize(kMaxGameFileBytes + 1);
+  text.resize(std::fread(text.data(), 1, text.size(), file));
+  const std::error_code ec =
+      std::ferror(file) ? std::error_code(errno, std::generic_category()) : std::error_code();
+  std::fclose(file);
+  return ec;
+}
+
+int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
+            std::ostream& err) {
+  OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
+  if (!OpenPicture(options, picture, err))
+    return kExitBadInput;
+  // The same words as the game's own refusal.
+  const auto refuse = [&](const std::string& reason) {
+    err << "wendrel-gen: cannot open '" << options.gamePath << "': " << reason << '\n';
+    return kExitBadGame;
+  };
+  std::string text;
+  if (const std::error_code ec = ReadGameText(options.gamePath, text))
+    return refuse(ec.message());
+  const GameFileRead read = ReadGameFile(text);
+  if (!read.ok())
+    return refuse(GameFileReason(read));
+  const PuzzleState& shown = read.game.states[read.game.current];
+  // The reader has cut this puzzle already, so the run succeeds.
+  PuzzleRun run(shown.puzzle.number, library, shown.puzzle.shape);
+  run.Place(shown.groups);
+  // The picture first, for the reason RunSeed gives.
+  const int status =
+      options.svgPath.empty()
+          ? kExitOk
+          : CommitPicture(options, picture, PlacedPuzzleSvg(run.generator(), run.pieces()), err);
+  PrintRun(out, run);
+  return status;
 }
 
 void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
@@ -93,6 +160,8 @@ int RunGenCommand(const std::vector<std::string>& args, std::ostream& out, std::
     case GenOptions::Mode::kStats:
       RunStats(options, library, out);
       break;
+    case GenOptions::Mode::kGame:
+      return RunGame(options, library, out, err);
   }
   out.flush();
   return kExitOk;

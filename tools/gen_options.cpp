@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "generator/option_reader.h"
-#include "generator/seed_parser.h"
-#include "shapes/shape_parser.h"
+#include "io/option_reader.h"
+#include "io/seed_parser.h"
+#include "io/shape_parser.h"
 
 namespace wendrel {
 
@@ -12,6 +12,7 @@ const std::string kGenUsage =
     "usage: wendrel-gen --seed N [--svg FILE] [--shape NAME]\n"
     "       wendrel-gen --seeds A B [--shape NAME]\n"
     "       wendrel-gen --stats A B [--shape NAME]\n"
+    "       wendrel-gen --game GAME [--svg FILE]\n"
     "       wendrel-gen --help\n"
     "Replays the puzzle that Generate cuts from seed N and prints it as one line of JSON.\n"
     "--svg also writes a picture of the solved puzzle to FILE. --seeds prints one line\n"
@@ -21,11 +22,13 @@ const std::string kGenUsage =
     "--shape picks the figure that the puzzles are cut from, one of\n" +
     ShapeNameList() + "; the default is " + InfoOf(kDefaultShape).name +
     ".\n"
+    "--game prints the puzzle of the saved game GAME with its groups where the game left\n"
+    "them, and --svg draws them as they lie. A file that is no good game is refused.\n"
     "A value may also be joined to its option, as in --seed=N.\n";
 
 namespace {
 
-const char* const kNothingToDo = "nothing to do: give --seed, --seeds, --stats or --help";
+const char* const kNothingToDo = "nothing to do: give --seed, --seeds, --stats, --game or --help";
 
 ParsedArgs Fail(std::string error) {
   return ParsedArgs{GenOptions{}, std::move(error)};
@@ -50,6 +53,7 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
   std::optional<GenOptions::Mode> mode;
   bool svgGiven = false;
   bool shapeGiven = false;
+  bool gameGiven = false;
   std::string error;
   OptionReader reader(args);
   while (!reader.Done()) {
@@ -87,6 +91,14 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
         return Fail(error);
       svgGiven = true;
       options.svgPath = *path;
+    } else if (reader.Is("--game")) {
+      if (gameGiven)
+        return Fail("--game given twice");
+      const std::optional<std::string_view> path = reader.TextValue("a file name", error);
+      if (!path)
+        return Fail(error);
+      gameGiven = true;
+      options.gamePath = *path;
     } else if (reader.Is("--shape")) {
       if (shapeGiven)
         return Fail("--shape given twice");
@@ -103,7 +115,14 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
       return Fail("unexpected argument '" + arg + "'");
     }
   }
-  if (svgGiven && mode != GenOptions::Mode::kSeed)
+  if (gameGiven) {
+    if (mode)
+      return Fail("--game cannot be used with --seed, --seeds or --stats");
+    if (shapeGiven)
+      return Fail("--shape cannot be used with --game: the game names its shape");
+    mode = GenOptions::Mode::kGame;
+  }
+  if (svgGiven && mode != GenOptions::Mode::kSeed && mode != GenOptions::Mode::kGame)
     return Fail("--svg needs --seed");
   if (!mode)
     return Fail(kNothingToDo);

@@ -22,6 +22,8 @@ class PuzzleRun {
   bool ok() const { return ok_; }
   const PuzzleGenerator& generator() const { return *generator_; }
   const PieceSet& pieces() const { return *pieces_; }
+  // Puts a played table in place of the scatter, as a saved game of this puzzle has it.
+  void Place(const GroupTable& groups) { pieces_->SetGroups(groups); }
 
  private:
   std::int32_t seed_;

@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "tools/checked_output.h"
+#include "io/checked_output.h"
 #include "tools/gen_command.h"
 
 int main(int argc, char** argv) {

@@ -19,6 +19,7 @@
 #include "view/user_services.h"
 
 class QPaintDevice;
+class QPrinter;
 
 // The one window in which the puzzle is shown and played. It owns the game record (the
 // puzzle being played with its history), the seed of the last Generate, and what is on
@@ -51,6 +52,10 @@ class CMorvaneView : public QAbstractScrollArea {
   wendrel::Shape NextShape() const { return m_shape; }
   // Every piece back where the scatter put it, as one step that undo takes back.
   void OnRestart();
+  // Puts an opened game on the board, as one step that undo takes back; its groups are
+  // brought into what the window shows. False, changing nothing, when its puzzle cannot
+  // be cut.
+  bool OpenGame(const wendrel::SavedGame& game);
   // Help: one more piece joined to the selected group (or the largest), or every group
   // joined; each one step that undo takes back. Neither acts while a drag is open.
   void OnHint();
@@ -88,8 +93,11 @@ class CMorvaneView : public QAbstractScrollArea {
   // Draws the whole puzzle: groups from the back (count - 1) to the front (0).
   void OnDraw(QPainter& dc);
   // The printout: the puzzle as it lies, scaled in proportion to fill the page,
-  // and centred; an empty view prints an empty page.
-  void PrintOn(QPaintDevice& device);
+  // and centred; an empty view prints an empty page. Whether the device took it.
+  bool PrintOn(QPaintDevice& device);
+  // Prints on printer, or into its file; a printout that fails is reported in a box
+  // with the reason, and a file that cannot take it is left as it was.
+  void PrintAndReport(QPrinter& printer);
 
   // The player's gestures; point is in viewport pixels, as the mouse event gives it.
   void OnLButtonDown(QPoint point);
@@ -135,6 +143,8 @@ class CMorvaneView : public QAbstractScrollArea {
   void ChangeGroupAt(QPoint point, GroupChange change);
   // Repaints at once and tells the frame that the game changed.
   void ShowGameChange();
+  // The same after the puzzle on the board was replaced.
+  void ShowNewPuzzle();
   // Starts or stops the clock as the game and the window say; a stopped clock's time
   // goes into the record.
   void SyncClock();

@@ -21,11 +21,26 @@ void CMorvaneView::OnGenerate() {
     return;
   }
 
-  // An open drag's layers show the old puzzle; its release must not move a new group.
+  ShowNewPuzzle();
+}
+
+void CMorvaneView::ShowNewPuzzle() {
+  // An open drag's layers show the old puzzle; its release must not move a new group, and
+  // the selection belongs to the old one too.
   m_bDragging = 0;
   m_bFrameShown = false;
   m_nSelectedPiece = -1;
   ShowGameChange();
+}
+
+bool CMorvaneView::OpenGame(const wendrel::SavedGame& game) {
+  StopClock();
+  if (!m_game.Restore(game, VisibleArea())) {
+    SyncClock();
+    return false;
+  }
+  ShowNewPuzzle();
+  return true;
 }
 
 void CMorvaneView::OnRestart() {

@@ -1,11 +1,19 @@
+#include <QBuffer>
+#include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTransform>
 #include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+#include <system_error>
 
+#include "io/output_file.h"
 #include "view/morvane_view.h"
 #include "view/piece_painter.h"
 
@@ -21,21 +29,60 @@ QTransform FitToPage(const QRectF& extent, const QRectF& page) {
   return fit;
 }
 
+// A printout to a file goes through the one writer, as a Save does: Qt's PDF printer says
+// nothing of a write that fails and leaves a broken file. So the PDF is made in memory, on a
+// writer set up as the printer is (the same page, resolution, names and PDF version give
+// the same bytes), and a file that cannot take it is left as it was, with the reason.
+std::error_code PrintToFile(const QPrinter& printer,
+                            const std::function<bool(QPaintDevice&)>& print) {
+  wendrel::OutputFile file(std::filesystem::path(printer.outputFileName().toStdU16String()));
+  if (const std::error_code ec = file.Open())
+    return ec;
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setPageLayout(printer.pageLayout());
+  writer.setResolution(printer.resolution());
+  writer.setCreator(printer.creator());
+  writer.setTitle(printer.docName());
+  writer.setPdfVersion(printer.pdfVersion());
+  if (!print(writer))
+    return std::make_error_code(std::errc::io_error);
+  return file.Commit(std::string_view(pdf.constData(), pdf.size()));
+}
+
 }  // namespace
 
-void CMorvaneView::PrintOn(QPaintDevice& device) {
+bool CMorvaneView::PrintOn(QPaintDevice& device) {
   QPainter dc;
   if (!dc.begin(&device))
-    return;
+    return false;
   QRectF extent;
   for (int g = 0; g < m_game.Pieces().GroupCount(); ++g)
     extent |= GroupExtent(m_game.Pieces(), g);
-  if (extent.isEmpty())
-    return;  // nothing to print: the page stays empty
-  OnPrepareDC(dc, true);
-  // The triangles stay polygons on the page, so a printout is sharp at any resolution.
-  dc.setTransform(FitToPage(extent, QRectF(0, 0, device.width(), device.height())), true);
-  OnDraw(dc);
+  if (!extent.isEmpty()) {  // else nothing to print: the page stays empty
+    OnPrepareDC(dc, true);
+    // The triangles stay polygons on the page, so a printout is sharp at any resolution.
+    dc.setTransform(FitToPage(extent, QRectF(0, 0, device.width(), device.height())), true);
+    OnDraw(dc);
+  }
+  return dc.end();
+}
+
+void CMorvaneView::PrintAndReport(QPrinter& printer) {
+  QString failure;
+  if (printer.outputFileName().isEmpty()) {
+    if (!PrintOn(printer))
+      failure = tr("The printer did not take the printout.");
+  } else if (const std::error_code ec =
+                 PrintToFile(printer, [this](QPaintDevice& device) { return PrintOn(device); })) {
+    failure = tr("Cannot print to %1:\n%2")
+                  .arg(QDir::toNativeSeparators(printer.outputFileName()),
+                       QString::fromLocal8Bit(ec.message()));
+  }
+  if (!failure.isEmpty())
+    m_services.MessageBox(this, failure, QStringLiteral("Wendrel"), UserServices::Icon::Stop);
 }
 
 void CMorvaneView::OnFilePrint() {
@@ -43,7 +90,7 @@ void CMorvaneView::OnFilePrint() {
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted)
     return;
-  PrintOn(printer);
+  PrintAndReport(printer);
 }
 
 void CMorvaneView::OnFilePrintDirect() {
@@ -51,7 +98,7 @@ void CMorvaneView::OnFilePrintDirect() {
   if (QPrinterInfo::defaultPrinter().isNull())
     return;
   QPrinter printer(QPrinter::HighResolution);
-  PrintOn(printer);
+  PrintAndReport(printer);
 }
 
 void CMorvaneView::OnFilePrintPreview() {

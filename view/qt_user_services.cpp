@@ -25,10 +25,10 @@ bool QtUserServices::StartProgram(const QString& program, const QStringList& arg
   return QProcess::startDetached(program, arguments);
 }
 
-QString QtUserServices::OpenFileName(QWidget* owner) {
-  return QFileDialog::getOpenFileName(owner);
+QString QtUserServices::OpenFileName(QWidget* owner, const QString& filter) {
+  return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
 }
 
-QString QtUserServices::SaveFileName(QWidget* owner) {
-  return QFileDialog::getSaveFileName(owner);
+QString QtUserServices::SaveFileName(QWidget* owner, const QString& filter) {
+  return QFileDialog::getSaveFileName(owner, QString(), QString(), filter);
 }

@@ -12,8 +12,8 @@ class QtUserServices : public UserServices {
   void MessageBox(QWidget* owner, const QString& text, const QString& caption, Icon icon) override;
   bool Ask(QWidget* owner, const QString& text, const QString& caption) override;
   bool StartProgram(const QString& program, const QStringList& arguments) override;
-  QString OpenFileName(QWidget* owner) override;
-  QString SaveFileName(QWidget* owner) override;
+  QString OpenFileName(QWidget* owner, const QString& filter) override;
+  QString SaveFileName(QWidget* owner, const QString& filter) override;
 
   // The box that MessageBox shows: owned by owner, the caption as given, the critical
   // icon for Icon::Stop and none otherwise, and the one button OK.

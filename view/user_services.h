@@ -22,7 +22,8 @@ class UserServices {
   // Starts program with the arguments as given, never through a shell. Returns whether
   // the process could be started.
   virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
-  // The standard file dialogs; an empty string when the user cancels.
-  virtual QString OpenFileName(QWidget* owner) = 0;
-  virtual QString SaveFileName(QWidget* owner) = 0;
+  // The standard file dialogs, offering the files that filter names (Qt's form, for
+  // example "Games (*.wendrel)"); an empty string when the user cancels.
+  virtual QString OpenFileName(QWidget* owner, const QString& filter) = 0;
+  virtual QString SaveFileName(QWidget* owner, const QString& filter) = 0;
 };

@@ -44,15 +44,25 @@ TEST_F(DocumentCommands, NewKeepsThePuzzleAndTheTitle) {
   EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(DocumentCommands, OpenReadsNothingAndKeepsThePuzzleAndTheTitle) {
+TEST_F(DocumentCommands, OpenOfAFileThatHoldsNoGameIsRefusedAndKeepsThePuzzleAndTheTitle) {
   GeneratePuzzle();
   const std::vector<double> before = Layout(View().Pieces());
   services.openFileName = MakeFile("saved.wendrel", "not a puzzle");
   Press(Qt::Key_O);
-  EXPECT_TRUE(services.messages.empty());
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.contains("saved.wendrel"));
   EXPECT_EQ(Contents(services.openFileName), "not a puzzle");
   EXPECT_EQ(Layout(View().Pieces()), before);
   EXPECT_EQ(Frame().windowTitle(), "Wendrel");
+}
+
+TEST_F(DocumentCommands, OpenOfAnEmptyFileChangesNothing) {
+  GeneratePuzzle();
+  const std::vector<double> before = Layout(View().Pieces());
+  services.openFileName = MakeFile("empty.wendrel", "");
+  Press(Qt::Key_O);
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(Layout(View().Pieces()), before);
 }
 
 TEST_F(DocumentCommands, OpenOfAFileThatCannotBeReadIsReported) {
@@ -90,22 +100,22 @@ TEST_F(DocumentCommands, SaveThatCannotWriteIsReportedAndLeavesNoFile) {
   EXPECT_FALSE(QFile::exists(services.saveFileName));
 }
 
-TEST_F(DocumentCommands, SaveAfterOpenAsksAgainAndLeavesTheOpenedFileAlone) {
+TEST_F(DocumentCommands, SaveAfterARefusedOpenAsksAndLeavesTheOpenedFileAlone) {
   services.openFileName = MakeFile("opened.wendrel", "keep me");
   Press(Qt::Key_O);
   services.saveFileName.clear();  // the user cancels the save dialog
   Press(Qt::Key_S);
   EXPECT_EQ(Contents(services.openFileName), "keep me");
-  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(services.messages.size(), 1u) << "only the refusal of the open";
 }
 
-TEST_F(DocumentCommands, StartingWithAFileOpensItWithoutReadingIt) {
-  const QString path = MakeFile("start.wendrel", "anything");
+TEST_F(DocumentCommands, StartingWithAnEmptyFileOpensItAndChangesNothing) {
+  const QString path = MakeFile("start.wendrel", "");
   app.reset();
   Start({path});
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(Frame().windowTitle(), "Wendrel");
-  EXPECT_EQ(Contents(path), "anything");
+  EXPECT_FALSE(View().Game().HasPuzzle());
 }
 
 TEST_F(DocumentCommands, StartingWithAFileThatCannotBeOpenedIsReportedAndFails) {

@@ -21,8 +21,9 @@ TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Help"}));
 
   EXPECT_EQ(ItemTexts(Menu("&File")),
-            QStringList({"&Generate", "Generate &Number...", "&Restart Puzzle", "S&hape",
-                         "&Statistics...", "-", "&Print...", "-", "E&xit"}));
+            QStringList({"&Generate", "Generate &Number...", "&Restart Puzzle", "S&hape", "-",
+                         "&Open...", "&Save", "Save &As...", "Re&member Game on Exit", "-",
+                         "S&tatistics...", "&Print...", "-", "E&xit"}));
   EXPECT_EQ(ItemTexts(Menu("&Edit")), QStringList({"&Undo", "&Redo", "-", "&Hint", "S&olve"}));
   EXPECT_EQ(ItemTexts(Menu("&View")), QStringList({"&Toolbar", "&Status Bar", "T&imer"}));
   EXPECT_EQ(ItemTexts(Menu("&Help")), QStringList({"&Instructions...", "&Terms of use...",

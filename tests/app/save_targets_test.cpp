@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "tests/app/started_app.h"
-#include "tests/tools/device_nodes.h"
+#include "tests/io/device_nodes.h"
 
 namespace {
 

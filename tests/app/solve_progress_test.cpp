@@ -95,7 +95,7 @@ TEST_F(SolveProgress, AnUnaidedSolveCongratulatesSetsABestTimeAndTheStatisticsSh
       shown << table->item(3, 0)->text() + " " + table->item(3, 1)->text();
     }
   });
-  MenuItem("&File", "&Statistics...")->trigger();
+  MenuItem("&File", "S&tatistics...")->trigger();
   EXPECT_EQ(shown, QStringList({"Oval 1", "Oval 0"}));
   EXPECT_EQ(services.questions.size(), 2u);
   EXPECT_EQ(SavedSolveStats(Shape::kOval).solved, 0);

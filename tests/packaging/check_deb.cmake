@@ -49,6 +49,7 @@ set(wanted
   ./usr/share/doc/wendrel/changelog.gz
   ./usr/share/applications/org.example.Wendrel.desktop
   ./usr/share/metainfo/org.example.Wendrel.metainfo.xml
+  ./usr/share/mime/packages/wendrel.xml
   ./usr/share/icons/hicolor/scalable/apps/wendrel.svg)
 foreach(n 16 32 48 64 128 256)
   list(APPEND wanted ./usr/share/icons/hicolor/${n}x${n}/apps/wendrel.png)

@@ -235,7 +235,8 @@ void PlayChecker::CheckPlacements() {
     pieces.ForEachTriangle(group, [&](int t) {
       const wendrel::Triangle& home = pieces.Home(t);
       const wendrel::Triangle& placed = pieces.Placed(t);
-      if (!Near(placed.a, PieceSet::PlacedPoint(group, home.a)) || !Near(placed.b, PieceSet::PlacedPoint(group, home.b)) ||
+      if (!Near(placed.a, PieceSet::PlacedPoint(group, home.a)) ||
+          !Near(placed.b, PieceSet::PlacedPoint(group, home.b)) ||
           !Near(placed.c, PieceSet::PlacedPoint(group, home.c)))
         Fail("triangle " + std::to_string(t) + " of group " + std::to_string(g) +
              " is not where the group's placement puts it");

@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   if (::testing::GTEST_FLAG(list_tests))
     return RUN_ALL_TESTS();
 
-  // Settings and runtime files go to scratch folders, never to the user's own.
+  // Settings, the remembered game and runtime files go to scratch folders, never to the
+  // user's own.
   QTemporaryDir scratch;
   const QByteArray runtime = QDir(scratch.path()).filePath("runtime").toLocal8Bit();
   const QByteArray config = QDir(scratch.path()).filePath("config").toLocal8Bit();
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
   setenv("XDG_CONFIG_HOME", config.constData(), 1);
+  setenv("XDG_DATA_HOME", QDir(scratch.path()).filePath("data").toLocal8Bit().constData(), 1);
   // The programs that tests start speak English, whatever the desktop running the tests
   // speaks; a test of another language sets it itself.
   setenv("LANGUAGE", "en", 1);

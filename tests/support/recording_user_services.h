@@ -30,8 +30,14 @@ class RecordingUserServices : public UserServices {
     starts.push_back({program, arguments});
     return startSucceeds;
   }
-  QString OpenFileName(QWidget*) override { return openFileName; }
-  QString SaveFileName(QWidget*) override { return saveFileName; }
+  QString OpenFileName(QWidget*, const QString& filter) override {
+    fileFilter = filter;
+    return openFileName;
+  }
+  QString SaveFileName(QWidget*, const QString& filter) override {
+    fileFilter = filter;
+    return saveFileName;
+  }
 
   std::vector<Message> messages;
   std::vector<Message> questions;
@@ -40,4 +46,5 @@ class RecordingUserServices : public UserServices {
   bool startSucceeds = true;
   QString openFileName;  // what the open dialog "chooses"; empty = cancelled
   QString saveFileName;
+  QString fileFilter;  // what the last file dialog was asked to offer
 };

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "tests/tools/device_nodes.h"
+#include "tests/io/device_nodes.h"
 #include "tests/tools/gen_process.h"
 #include "tools/gen_command.h"
 
@@ -136,6 +136,38 @@ TEST_F(GenOutputsTest, PictureIntoAFifoReachesItsReader) {
   WritePicture(2, fifo);
   EXPECT_EQ(reader.Finish(), picture);
   EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+}
+
+// A reader that leaves while the picture is written: the picture is reported lost, the
+// JSON is still printed whole.
+TEST_F(GenOutputsTest, PictureIntoAFifoWhoseReaderLeavesIsReported) {
+  const std::string json = Run({"--seed", "2"}).out;
+  const fs::path fifo = InScratch("picture.fifo");
+  ASSERT_EQ(testing::MakeFifo(fifo), "");
+  ProcessResult r;
+  {
+    testing::EarlyLeavingReader reader(fifo);
+    r = Run({"--seed", "2", "--svg", fifo.string()});
+  }
+  EXPECT_EQ(r.status, kExitNoPicture);
+  EXPECT_EQ(r.err, "wendrel-gen: writing the picture to '" + fifo.string() + "' failed: " +
+                       std::make_error_code(std::errc::broken_pipe).message() + "\n");
+  EXPECT_EQ(r.out, json);
+}
+
+// A reader of the JSON that stops at once, as `| true` does: the program may end by
+// SIGPIPE, but the picture is whole and no temporary file is left beside it.
+TEST_F(GenOutputsTest, ReaderOfTheJsonThatStopsAtOnceLeavesThePictureWhole) {
+  const std::string picture = Picture(1);
+  ShellSetting pipe;
+  pipe.pipeThrough = "true";
+  std::signal(SIGPIPE, SIG_DFL);
+  const fs::path named = InScratch("picture.svg");
+  for (int run = 0; run < 3; ++run)
+    EXPECT_EQ(Run({"--seed", "1", "--svg", named.string()}, pipe).err, "");
+  EXPECT_EQ(ReadFile(named), picture);
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch_.path()), fs::directory_iterator{}), 3)
+      << "the picture and the captured output, nothing else";
 }
 
 TEST_F(GenOutputsTest, PictureOntoADeviceLeavesTheDevice) {

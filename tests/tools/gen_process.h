@@ -4,21 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/io/scratch_dir.h"
+
 namespace wendrel::testing {
-
-// A fresh empty directory, removed with everything in it when the object goes.
-class ScratchDir {
- public:
-  ScratchDir();
-  ~ScratchDir();
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 struct ProcessResult {
   int status = -1;  // exit status, or 128 + the signal that ended the program
@@ -38,7 +26,5 @@ struct ShellSetting {
 // captured output.
 ProcessResult RunGenProcess(const std::vector<std::string>& args,
                             const std::filesystem::path& scratch, const ShellSetting& shell = {});
-
-std::string ReadFile(const std::filesystem::path& path);
 
 }  // namespace wendrel::testing

@@ -13,6 +13,7 @@ class ViewUnderTest : public CMorvaneView {
  public:
   using CMorvaneView::CMorvaneView;
   using CMorvaneView::OnDraw;
+  using CMorvaneView::PrintAndReport;
   using CMorvaneView::PrintOn;
 };
 
