@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>&amp;Restart Puzzle</source>
-        <translation>Puzzle neu &amp;starten</translation>
+        <translation>Puzzle neu st&amp;arten</translation>
     </message>
     <message>
         <source>Restart Puzzle</source>
@@ -156,10 +156,6 @@
     <message>
         <source>Join every piece and show the solved puzzle</source>
         <translation>Alle Teile zusammenfügen und das gelöste Puzzle zeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Statistics...</source>
-        <translation>S&amp;tatistik...</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -275,7 +271,7 @@
     </message>
     <message>
         <source>S&amp;hape</source>
-        <translation>&amp;Form</translation>
+        <translation>F&amp;orm</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -344,6 +340,42 @@ gelöst, wenn alle Teile verbunden sind.
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>Stat&amp;istik...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save the game under a new name</source>
+        <translation>Das Spiel unter einem neuen Namen speichern</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game on Exit</source>
+        <translation>Spiel beim Beenden mer&amp;ken</translation>
+    </message>
+    <message>
+        <source>Remember Game on Exit</source>
+        <translation>Spiel beim Beenden merken</translation>
+    </message>
+    <message>
+        <source>Keep the game when the window closes and bring it back at the next start</source>
+        <translation>Das Spiel beim Schließen des Fensters behalten und beim nächsten Start wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -373,6 +405,13 @@ gelöst, wenn alle Teile verbunden sind.
     </message>
 </context>
 <context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>Das Spiel konnte nicht gemerkt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMorvaneDoc</name>
     <message>
         <source>Cannot open %1:
@@ -385,6 +424,10 @@ gelöst, wenn alle Teile verbunden sind.
 %2</source>
         <translation>%1 kann nicht gespeichert werden:
 %2</translation>
+    </message>
+    <message>
+        <source>Wendrel games (*.%1);;All files (*)</source>
+        <translation>Wendrel-Spielstände (*.%1);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -406,6 +449,16 @@ gelöst, wenn alle Teile verbunden sind.
     <message>
         <source>Congratulations!</source>
         <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>The printer did not take the printout.</source>
+        <translation>Der Drucker hat den Ausdruck nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Cannot print to %1:
+%2</source>
+        <translation>Drucken auf %1 nicht möglich:
+%2</translation>
     </message>
 </context>
 <context>
@@ -462,6 +515,14 @@ gelöst, wenn alle Teile verbunden sind.
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
+        <source>wendrel: %1
+Try &apos;wendrel --help&apos; for more information.
+</source>
+        <translation>wendrel: %1
+„wendrel --help“ liefert weitere Informationen.
+</translation>
+    </message>
+    <message>
         <source>Usage: wendrel [--seed N] [--shape NAME] [FILE]
 A shape reconstruction puzzle: put the scattered pieces together again.
 
@@ -471,7 +532,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 one chosen in the menu: %1
   -h, --help    print this text and exit
   --version     print the version and exit
-  FILE          open FILE as the document (the game keeps nothing in it)
+  FILE          open the saved game FILE
 
 A value may also be joined to its option, as in --seed=N.
 Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFORM.
@@ -485,19 +546,61 @@ Ein Formen-Puzzle: Setzen Sie die verstreuten Teile wieder zusammen.
                 Menü gewählten schneiden: %1
   -h, --help    diesen Text ausgeben und beenden
   --version     die Version ausgeben und beenden
-  DATEI         DATEI als Dokument öffnen (das Spiel speichert nichts darin)
+  DATEI         den Spielstand DATEI öffnen
 
 Ein Wert kann auch mit seiner Option verbunden werden, wie in --seed=N.
 Qts eigene Einstellungen kommen aus der Umgebung, zum Beispiel QT_QPA_PLATFORM.
 </translation>
     </message>
+</context>
+<context>
+    <name>FileError</name>
     <message>
-        <source>wendrel: %1
-Try &apos;wendrel --help&apos; for more information.
-</source>
-        <translation>wendrel: %1
-„wendrel --help“ liefert weitere Informationen.
-</translation>
+        <source>No program is reading from it</source>
+        <translation>Kein Programm liest daraus</translation>
+    </message>
+    <message>
+        <source>What reads from it has stopped taking anything</source>
+        <translation>Das lesende Programm nimmt nichts mehr an</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Unknown file error</source>
+        <translation>Unbekannter Dateifehler</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>it is empty</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>it is over 1 MB, too large for a Wendrel game</source>
+        <translation>Die Datei ist größer als 1 MB, zu groß für einen Wendrel-Spielstand.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel game</source>
+        <translation>Die Datei ist kein Wendrel-Spielstand.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Die Datei stammt von einer neueren Wendrel-Version (Format %1).</translation>
+    </message>
+    <message>
+        <source>its shape &apos;%1&apos; is unknown</source>
+        <translation>Die Form „%1“ der Datei ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>its pieces do not match the pieces this version cuts</source>
+        <translation>Die Teile der Datei passen nicht zu denen, die diese Version schneidet.</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1 %2</source>
+        <translation>Die Datei ist beschädigt: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -513,6 +616,13 @@ Try &apos;wendrel --help&apos; for more information.
     <message>
         <source>SCRL</source>
         <translation>RF</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedGame</name>
+    <message>
+        <source>The remembered game could not be read (%1); it was kept as %2</source>
+        <translation>Das gemerkte Spiel konnte nicht gelesen werden (%1); es wurde als %2 aufbewahrt</translation>
     </message>
 </context>
 <context>

@@ -158,10 +158,6 @@
         <translation>Unir todas las piezas y mostrar el rompecabezas resuelto</translation>
     </message>
     <message>
-        <source>&amp;Statistics...</source>
-        <translation>&amp;Estadísticas...</translation>
-    </message>
-    <message>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
     </message>
@@ -345,6 +341,42 @@ piezas están unidas.
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>&amp;Estadísticas...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save the game under a new name</source>
+        <translation>Guardar la partida con otro nombre</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game on Exit</source>
+        <translation>Recordar la partida al sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Remember Game on Exit</source>
+        <translation>Recordar la partida al salir</translation>
+    </message>
+    <message>
+        <source>Keep the game when the window closes and bring it back at the next start</source>
+        <translation>Conservar la partida al cerrar la ventana y recuperarla en el próximo inicio</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -374,6 +406,13 @@ piezas están unidas.
     </message>
 </context>
 <context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>No se pudo recordar la partida: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMorvaneDoc</name>
     <message>
         <source>Cannot open %1:
@@ -386,6 +425,10 @@ piezas están unidas.
 %2</source>
         <translation>No se puede guardar %1:
 %2</translation>
+    </message>
+    <message>
+        <source>Wendrel games (*.%1);;All files (*)</source>
+        <translation>Partidas de Wendrel (*.%1);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -407,6 +450,16 @@ piezas están unidas.
     <message>
         <source>Congratulations!</source>
         <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>The printer did not take the printout.</source>
+        <translation>La impresora no aceptó la impresión.</translation>
+    </message>
+    <message>
+        <source>Cannot print to %1:
+%2</source>
+        <translation>No se puede imprimir en %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -463,6 +516,14 @@ piezas están unidas.
         <translation>opción desconocida «%1»</translation>
     </message>
     <message>
+        <source>wendrel: %1
+Try &apos;wendrel --help&apos; for more information.
+</source>
+        <translation>wendrel: %1
+Pruebe «wendrel --help» para más información.
+</translation>
+    </message>
+    <message>
         <source>Usage: wendrel [--seed N] [--shape NAME] [FILE]
 A shape reconstruction puzzle: put the scattered pieces together again.
 
@@ -472,7 +533,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 one chosen in the menu: %1
   -h, --help    print this text and exit
   --version     print the version and exit
-  FILE          open FILE as the document (the game keeps nothing in it)
+  FILE          open the saved game FILE
 
 A value may also be joined to its option, as in --seed=N.
 Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFORM.
@@ -486,19 +547,61 @@ Un rompecabezas de figuras: vuelva a juntar las piezas dispersas.
                   lugar de la elegida en el menú: %1
   -h, --help      mostrar este texto y salir
   --version       mostrar la versión y salir
-  ARCHIVO         abrir ARCHIVO como documento (el juego no guarda nada en él)
+  ARCHIVO         abrir la partida guardada ARCHIVO
 
 Un valor también puede ir unido a su opción, como en --seed=N.
 Los ajustes propios de Qt se toman del entorno, por ejemplo QT_QPA_PLATFORM.
 </translation>
     </message>
+</context>
+<context>
+    <name>FileError</name>
     <message>
-        <source>wendrel: %1
-Try &apos;wendrel --help&apos; for more information.
-</source>
-        <translation>wendrel: %1
-Pruebe «wendrel --help» para más información.
-</translation>
+        <source>No program is reading from it</source>
+        <translation>Ningún programa lee de él</translation>
+    </message>
+    <message>
+        <source>What reads from it has stopped taking anything</source>
+        <translation>Lo que lee de él ha dejado de aceptar datos</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Unknown file error</source>
+        <translation>Error de archivo desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>it is empty</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>it is over 1 MB, too large for a Wendrel game</source>
+        <translation>El archivo ocupa más de 1 MB, demasiado para una partida de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel game</source>
+        <translation>No es una partida de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Lo creó una versión más reciente de Wendrel (formato %1).</translation>
+    </message>
+    <message>
+        <source>its shape &apos;%1&apos; is unknown</source>
+        <translation>Su figura «%1» es desconocida.</translation>
+    </message>
+    <message>
+        <source>its pieces do not match the pieces this version cuts</source>
+        <translation>Sus piezas no coinciden con las que corta esta versión.</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1 %2</source>
+        <translation>El archivo está dañado: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -514,6 +617,13 @@ Pruebe «wendrel --help» para más información.
     <message>
         <source>SCRL</source>
         <translation>DESPL</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedGame</name>
+    <message>
+        <source>The remembered game could not be read (%1); it was kept as %2</source>
+        <translation>No se pudo leer la partida recordada (%1); se guardó como %2</translation>
     </message>
 </context>
 <context>

@@ -158,10 +158,6 @@
         <translation>Assembler toutes les pièces et montrer le puzzle résolu</translation>
     </message>
     <message>
-        <source>&amp;Statistics...</source>
-        <translation>&amp;Statistiques...</translation>
-    </message>
-    <message>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
@@ -345,6 +341,42 @@ pièces sont réunies.
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiques...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save the game under a new name</source>
+        <translation>Enregistrer la partie sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game on Exit</source>
+        <translation>&amp;Garder la partie en quittant</translation>
+    </message>
+    <message>
+        <source>Remember Game on Exit</source>
+        <translation>Garder la partie en quittant</translation>
+    </message>
+    <message>
+        <source>Keep the game when the window closes and bring it back at the next start</source>
+        <translation>Garder la partie à la fermeture de la fenêtre et la reprendre au prochain lancement</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -374,6 +406,13 @@ pièces sont réunies.
     </message>
 </context>
 <context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>La partie n’a pas pu être gardée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMorvaneDoc</name>
     <message>
         <source>Cannot open %1:
@@ -386,6 +425,10 @@ pièces sont réunies.
 %2</source>
         <translation>Impossible d’enregistrer %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>Wendrel games (*.%1);;All files (*)</source>
+        <translation>Parties de Wendrel (*.%1);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -407,6 +450,16 @@ pièces sont réunies.
     <message>
         <source>Congratulations!</source>
         <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The printer did not take the printout.</source>
+        <translation>L’imprimante n’a pas accepté l’impression.</translation>
+    </message>
+    <message>
+        <source>Cannot print to %1:
+%2</source>
+        <translation>Impossible d’imprimer sur %1&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
@@ -463,6 +516,14 @@ pièces sont réunies.
         <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
+        <source>wendrel: %1
+Try &apos;wendrel --help&apos; for more information.
+</source>
+        <translation>wendrel&#xa0;: %1
+Saisissez «&#xa0;wendrel --help&#xa0;» pour plus d’informations.
+</translation>
+    </message>
+    <message>
         <source>Usage: wendrel [--seed N] [--shape NAME] [FILE]
 A shape reconstruction puzzle: put the scattered pieces together again.
 
@@ -472,7 +533,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 one chosen in the menu: %1
   -h, --help    print this text and exit
   --version     print the version and exit
-  FILE          open FILE as the document (the game keeps nothing in it)
+  FILE          open the saved game FILE
 
 A value may also be joined to its option, as in --seed=N.
 Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFORM.
@@ -486,20 +547,62 @@ Un puzzle de formes&#xa0;: rassemblez les pièces éparpillées.
                 lieu de celle choisie dans le menu&#xa0;: %1
   -h, --help    afficher ce texte et quitter
   --version     afficher la version et quitter
-  FICHIER       ouvrir FICHIER comme document (le jeu n’y conserve rien)
+  FICHIER       ouvrir la partie enregistrée FICHIER
 
 Une valeur peut aussi être accolée à son option, comme dans --seed=N.
 Les réglages propres à Qt sont lus dans l’environnement, par exemple
 QT_QPA_PLATFORM.
 </translation>
     </message>
+</context>
+<context>
+    <name>FileError</name>
     <message>
-        <source>wendrel: %1
-Try &apos;wendrel --help&apos; for more information.
-</source>
-        <translation>wendrel&#xa0;: %1
-Saisissez «&#xa0;wendrel --help&#xa0;» pour plus d’informations.
-</translation>
+        <source>No program is reading from it</source>
+        <translation>Aucun programme ne le lit</translation>
+    </message>
+    <message>
+        <source>What reads from it has stopped taking anything</source>
+        <translation>Ce qui le lit n’accepte plus rien</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Unknown file error</source>
+        <translation>Erreur de fichier inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>it is empty</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>it is over 1 MB, too large for a Wendrel game</source>
+        <translation>Le fichier dépasse 1 Mo, trop pour une partie de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel game</source>
+        <translation>Ce n’est pas une partie de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Le fichier a été créé par une version plus récente de Wendrel (format %1).</translation>
+    </message>
+    <message>
+        <source>its shape &apos;%1&apos; is unknown</source>
+        <translation>Sa forme «&#xa0;%1&#xa0;» est inconnue.</translation>
+    </message>
+    <message>
+        <source>its pieces do not match the pieces this version cuts</source>
+        <translation>Ses pièces ne correspondent pas à celles que découpe cette version.</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1 %2</source>
+        <translation>Le fichier est endommagé&#xa0;: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -515,6 +618,13 @@ Saisissez «&#xa0;wendrel --help&#xa0;» pour plus d’informations.
     <message>
         <source>SCRL</source>
         <translation>DEF</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedGame</name>
+    <message>
+        <source>The remembered game could not be read (%1); it was kept as %2</source>
+        <translation>La partie gardée n’a pas pu être lue (%1)&#xa0;; elle a été conservée sous %2</translation>
     </message>
 </context>
 <context>

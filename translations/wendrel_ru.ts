@@ -158,10 +158,6 @@
         <translation>Соединить все детали и показать решённую головоломку</translation>
     </message>
     <message>
-        <source>&amp;Statistics...</source>
-        <translation>&amp;Статистика...</translation>
-    </message>
-    <message>
         <source>Statistics</source>
         <translation>Статистика</translation>
     </message>
@@ -345,6 +341,42 @@ is complete when all pieces are connected.
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>С&amp;татистика...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Save the game under a new name</source>
+        <translation>Сохранить игру под новым именем</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game on Exit</source>
+        <translation>Со&amp;хранять игру при выходе</translation>
+    </message>
+    <message>
+        <source>Remember Game on Exit</source>
+        <translation>Сохранять игру при выходе</translation>
+    </message>
+    <message>
+        <source>Keep the game when the window closes and bring it back at the next start</source>
+        <translation>Сохранять игру при закрытии окна и возвращать её при следующем запуске</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -374,6 +406,13 @@ is complete when all pieces are connected.
     </message>
 </context>
 <context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>Не удалось сохранить игру до следующего запуска: %1</translation>
+    </message>
+</context>
+<context>
     <name>CMorvaneDoc</name>
     <message>
         <source>Cannot open %1:
@@ -386,6 +425,10 @@ is complete when all pieces are connected.
 %2</source>
         <translation>Не удалось сохранить %1:
 %2</translation>
+    </message>
+    <message>
+        <source>Wendrel games (*.%1);;All files (*)</source>
+        <translation>Игры Wendrel (*.%1);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -407,6 +450,16 @@ is complete when all pieces are connected.
     <message>
         <source>Congratulations!</source>
         <translation>Поздравляем!</translation>
+    </message>
+    <message>
+        <source>The printer did not take the printout.</source>
+        <translation>Принтер не принял задание на печать.</translation>
+    </message>
+    <message>
+        <source>Cannot print to %1:
+%2</source>
+        <translation>Не удалось напечатать на %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -463,6 +516,14 @@ is complete when all pieces are connected.
         <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
+        <source>wendrel: %1
+Try &apos;wendrel --help&apos; for more information.
+</source>
+        <translation>wendrel: %1
+По команде «wendrel --help» можно получить дополнительную информацию.
+</translation>
+    </message>
+    <message>
         <source>Usage: wendrel [--seed N] [--shape NAME] [FILE]
 A shape reconstruction puzzle: put the scattered pieces together again.
 
@@ -472,7 +533,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 one chosen in the menu: %1
   -h, --help    print this text and exit
   --version     print the version and exit
-  FILE          open FILE as the document (the game keeps nothing in it)
+  FILE          open the saved game FILE
 
 A value may also be joined to its option, as in --seed=N.
 Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFORM.
@@ -486,19 +547,61 @@ Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFO
                 выбранной в меню: %1
   -h, --help    показать эту справку и выйти
   --version     показать версию и выйти
-  ФАЙЛ          открыть ФАЙЛ как документ (игра ничего в нём не хранит)
+  ФАЙЛ          открыть сохранённую игру ФАЙЛ
 
 Значение можно также присоединить к параметру, например --seed=N.
 Собственные настройки Qt берутся из окружения, например QT_QPA_PLATFORM.
 </translation>
     </message>
+</context>
+<context>
+    <name>FileError</name>
     <message>
-        <source>wendrel: %1
-Try &apos;wendrel --help&apos; for more information.
-</source>
-        <translation>wendrel: %1
-По команде «wendrel --help» можно получить дополнительную информацию.
-</translation>
+        <source>No program is reading from it</source>
+        <translation>Из него не читает ни одна программа</translation>
+    </message>
+    <message>
+        <source>What reads from it has stopped taking anything</source>
+        <translation>Читающая программа перестала принимать данные</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Unknown file error</source>
+        <translation>Неизвестная ошибка файла</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>it is empty</source>
+        <translation>Файл пуст.</translation>
+    </message>
+    <message>
+        <source>it is over 1 MB, too large for a Wendrel game</source>
+        <translation>Файл больше 1 МБ — слишком велик для игры Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel game</source>
+        <translation>Это не файл игры Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Файл создан более новой версией Wendrel (формат %1).</translation>
+    </message>
+    <message>
+        <source>its shape &apos;%1&apos; is unknown</source>
+        <translation>Неизвестная фигура «%1».</translation>
+    </message>
+    <message>
+        <source>its pieces do not match the pieces this version cuts</source>
+        <translation>Детали в файле не совпадают с деталями этой версии.</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1 %2</source>
+        <translation>Файл повреждён: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -514,6 +617,13 @@ Try &apos;wendrel --help&apos; for more information.
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedGame</name>
+    <message>
+        <source>The remembered game could not be read (%1); it was kept as %2</source>
+        <translation>Не удалось прочитать сохранённую игру (%1); она сохранена как %2</translation>
     </message>
 </context>
 <context>

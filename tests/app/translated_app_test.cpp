@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryFile>
 #include <functional>
 #include <map>
 #include <memory>
@@ -100,6 +101,19 @@ TEST_P(TranslatedApp, BoxesDialogsAndPanesSpeakTheLanguageWithNoTextCutOff) {
        {"About Wendrel", "Statistics", "Generate Number", "More Games", "Cancel", "Close"})
     EXPECT_FALSE(texts.contains(english)) << english;
   EXPECT_EQ(cut, "");
+
+  // The file dialog's filter, and a file message with the game file's reason.
+  QTemporaryFile notAGame;
+  ASSERT_TRUE(notAGame.open());
+  notAGame.write("hello");
+  notAGame.close();
+  services.openFileName = notAGame.fileName();
+  commands.fileOpen->trigger();
+  EXPECT_FALSE(services.fileFilter.startsWith("Wendrel games"))
+      << services.fileFilter.toStdString();
+  ASSERT_EQ(services.messages.size(), 2u);
+  EXPECT_FALSE(services.messages[1].text.contains("not a Wendrel game"))
+      << services.messages[1].text.toStdString();
 
   View().SetNextSeed(kSeed);
   commands.generate->trigger();
