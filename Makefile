@@ -1,5 +1,5 @@
 # Quick start: `make run` plays the game, `make test` runs the whole test suite headless.
-.PHONY: deps configure build run test test-asan fuzz fuzz-check portability bench format format-check clean
+.PHONY: deps configure build run test test-asan fuzz fuzz-check portability bench format format-check translations clean
 
 JOBS ?= $(shell nproc)
 
@@ -51,6 +51,11 @@ format:
 
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Brings translations/*.ts up to date with the program's texts: new texts come in marked
+# unfinished, texts the program no longer has go. Translate the unfinished ones, then build.
+translations: configure
+	cmake --build --preset default --target update_translations
 
 clean:
 	rm -rf build build-asan build-fuzz build-portability

@@ -1,5 +1,6 @@
 #include "app/command_line_info.h"
 
+#include <QCoreApplication>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,12 @@
 #include "io/shape_parser.h"
 
 namespace {
+
+// The program's own answers are in the player's language; the faults of a --seed or a
+// --shape value are worded by the parsers that wendrel-gen shares, in English.
+QString Tr(const char* text) {
+  return QCoreApplication::translate("CommandLineInfo", text);
+}
 
 CommandLineInfo Rejected(const QString& error) {
   CommandLineInfo info;
@@ -39,11 +46,13 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
     // An empty argument is most likely a shell variable that was never set; taking it as
     // "no file" would hide the mistake.
     if (taken.empty())
-      return Rejected(QStringLiteral("empty argument at position %1").arg(reader.Position()));
+      return Rejected(Tr(QT_TRANSLATE_NOOP("CommandLineInfo", "empty argument at position %1"))
+                          .arg(reader.Position()));
     const bool isOption = !optionsEnded && taken[0] == '-' && taken != "-";
     if (!isOption) {
       if (!info.fileName.isEmpty()) {
-        return Rejected(QStringLiteral("only one file can be opened, but '%1' follows '%2'")
+        return Rejected(Tr(QT_TRANSLATE_NOOP("CommandLineInfo",
+                                             "only one file can be opened, but '%1' follows '%2'"))
                             .arg(argument, info.fileName));
       }
       info.fileName = argument;
@@ -62,26 +71,34 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
       if (!info.shape)
         return Rejected(QString::fromStdString(error));
     } else {
-      return Rejected(QStringLiteral("unknown option '%1'").arg(argument));
+      return Rejected(
+          Tr(QT_TRANSLATE_NOOP("CommandLineInfo", "unknown option '%1'")).arg(argument));
     }
   }
   return info;
 }
 
 QString CommandLineUsage() {
-  return QStringLiteral(
-             "Usage: wendrel [--seed N] [--shape NAME] [FILE]\n"
-             "A shape reconstruction puzzle: put the scattered pieces together again.\n"
-             "\n"
-             "  --seed N      make the first Generate use seed N (a 32-bit whole number)\n"
-             "                instead of the clock, to play a puzzle again\n"
-             "  --shape NAME  cut this run's puzzles from the figure NAME instead of the\n"
-             "                one chosen in the menu: %1\n"
-             "  -h, --help    print this text and exit\n"
-             "  --version     print the version and exit\n"
-             "  FILE          open the saved game FILE\n"
-             "\n"
-             "A value may also be joined to its option, as in --seed=N.\n"
-             "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n")
+  return Tr(QT_TRANSLATE_NOOP(
+                "CommandLineInfo",
+                "Usage: wendrel [--seed N] [--shape NAME] [FILE]\n"
+                "A shape reconstruction puzzle: put the scattered pieces together again.\n"
+                "\n"
+                "  --seed N      make the first Generate use seed N (a 32-bit whole number)\n"
+                "                instead of the clock, to play a puzzle again\n"
+                "  --shape NAME  cut this run's puzzles from the figure NAME instead of the\n"
+                "                one chosen in the menu: %1\n"
+                "  -h, --help    print this text and exit\n"
+                "  --version     print the version and exit\n"
+                "  FILE          open the saved game FILE\n"
+                "\n"
+                "A value may also be joined to its option, as in --seed=N.\n"
+                "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n"))
       .arg(QString::fromStdString(wendrel::ShapeNameList()));
+}
+
+QString CommandLineRejection(const QString& error) {
+  return Tr(QT_TRANSLATE_NOOP("CommandLineInfo",
+                              "wendrel: %1\nTry 'wendrel --help' for more information.\n"))
+      .arg(error);
 }

@@ -25,3 +25,5 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments);
 
 // What --help prints.
 QString CommandLineUsage();
+// What the program prints on the standard error when it rejects the arguments for error.
+QString CommandLineRejection(const QString& error);

@@ -1,5 +1,6 @@
 #include "app/game_file_io.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <filesystem>
 #include <string>
@@ -8,6 +9,26 @@
 #include "io/file_to_read.h"
 #include "io/game_file.h"
 #include "io/output_file.h"
+#include "view/file_error_text.h"
+
+namespace {
+
+// The game file's reason in the player's language, its details filled in at once, so that
+// a detail from the file that holds "%2" stays as it is.
+QString Reason(const wendrel::GameFileRead& result) {
+  const wendrel::GameFileReasonParts parts = wendrel::GameFileReasonWording(result);
+  const QString wording = QCoreApplication::translate("GameFile", parts.wording);
+  const auto detail = [&](std::size_t i) { return QString::fromStdString(parts.details[i]); };
+  switch (parts.details.size()) {
+    case 1:
+      return wording.arg(detail(0));
+    case 2:
+      return wording.arg(detail(0), detail(1));
+  }
+  return wording;
+}
+
+}  // namespace
 
 GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
   Read read;
@@ -15,7 +36,7 @@ GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
   // writer that never comes.
   if (const std::error_code unfit =
           wendrel::CheckFileToRead(std::filesystem::path(path.toStdU16String()))) {
-    read.reason = QString::fromLocal8Bit(unfit.message());
+    read.reason = FileErrorText(unfit);
     return read;
   }
   QFile file(path);
@@ -37,7 +58,7 @@ GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
     read.outcome = Read::Outcome::kGame;
     read.game = std::move(result.game);
   } else {
-    read.reason = QString::fromStdString(wendrel::GameFileReason(result));
+    read.reason = Reason(result);
   }
   return read;
 }
@@ -53,5 +74,5 @@ std::optional<QString> GameFileIo::WriteTo(const QString& path, const wendrel::P
     ec = file.Commit(text);
   if (!ec)
     return std::nullopt;
-  return QString::fromLocal8Bit(ec.message());
+  return FileErrorText(ec);
 }

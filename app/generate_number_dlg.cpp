@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <string>
+#include <variant>
 
 #include "app/static_text.h"
 #include "io/seed_parser.h"
@@ -33,16 +33,29 @@ CGenerateNumberDlg::CGenerateNumberDlg(QWidget* parent)
 }
 
 void CGenerateNumberDlg::accept() {
-  std::string error;
-  const std::optional<std::int32_t> number =
-      wendrel::ParseSeed("the puzzle number", m_pEdit->text().toStdString(), error);
-  if (!number) {
-    m_pError->setText(QString::fromStdString(error));
+  const QString text = m_pEdit->text();
+  const std::variant<std::int32_t, wendrel::SeedFault> read = wendrel::ReadSeed(text.toStdString());
+  if (const wendrel::SeedFault* fault = std::get_if<wendrel::SeedFault>(&read)) {
+    m_pError->setText(FaultText(*fault, text));
     m_pError->show();
     m_pEdit->setFocus();
     m_pEdit->selectAll();
     return;
   }
-  m_nNumber = number;
+  m_nNumber = std::get<std::int32_t>(read);
   QDialog::accept();
+}
+
+QString CGenerateNumberDlg::FaultText(wendrel::SeedFault fault, const QString& text) {
+  // In English the words of --seed, so that both say the same.
+  switch (fault) {
+    case wendrel::SeedFault::kMissing:
+      return tr("the puzzle number needs a number");
+    case wendrel::SeedFault::kNotWhole:
+      return tr("seed '%1' is not a whole number").arg(text);
+    case wendrel::SeedFault::kOutOfRange:
+      return tr("seed '%1' is out of range (%2 to %3)")
+          .arg(text, QString::number(wendrel::kLowestSeed), QString::number(wendrel::kHighestSeed));
+  }
+  return QString();
 }

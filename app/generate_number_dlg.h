@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "io/seed_parser.h"
+
 class QLabel;
 class QLineEdit;
 
@@ -21,6 +23,8 @@ class CGenerateNumberDlg : public QDialog {
   void accept() override;
 
  private:
+  static QString FaultText(wendrel::SeedFault fault, const QString& text);
+
   QLineEdit* m_pEdit;
   QLabel* m_pError;
   std::optional<std::int32_t> m_nNumber;

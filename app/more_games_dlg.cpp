@@ -45,7 +45,11 @@ CMoreGamesDlg::CMoreGamesDlg(UserServices& services, QWidget* parent)
          "buttons will launch your browser and take you to my web page."),
       this);
   invitation->setWordWrap(true);
-  invitation->setFixedWidth(DialogUnitsX(*this, 210));
+  const int invitationWidth = DialogUnitsX(*this, 210);
+  invitation->setFixedWidth(invitationWidth);
+  // The fixed-size layout goes by size hints, which know nothing of wrapping: the text
+  // asks for the height of all its lines at its width, however many a language needs.
+  invitation->setMinimumHeight(invitation->heightForWidth(invitationWidth));
   m_pExplorerUrl = AddressBox("1002", addressWidth, this);
   auto* explorer = Button(tr("Internet Explorer"), "1000", browserWidth, this);
   m_pNetscapeUrl = AddressBox("1004", addressWidth, this);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "io/translatable.h"
+
 namespace wendrel {
 
 namespace {
@@ -12,13 +14,13 @@ class FileErrorCategory : public std::error_category {
   std::string message(int code) const override {
     switch (static_cast<FileError>(code)) {
       case FileError::kNoReader:
-        return "No program is reading from it";
+        return WENDREL_TRANSLATABLE("FileError", "No program is reading from it");
       case FileError::kReaderStalled:
-        return "What reads from it has stopped taking anything";
+        return WENDREL_TRANSLATABLE("FileError", "What reads from it has stopped taking anything");
       case FileError::kNotARegularFile:
-        return "Not a regular file";
+        return WENDREL_TRANSLATABLE("FileError", "Not a regular file");
     }
-    return "Unknown file error";
+    return WENDREL_TRANSLATABLE("FileError", "Unknown file error");
   }
 };
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "assembly/piece_set.h"
 #include "assembly/puzzle_game.h"
@@ -70,5 +71,14 @@ GameFileRead ReadGameFile(std::string_view text);
 // "it is not a Wendrel game", "it is damaged: states[0].number is missing". Empty for a
 // good game.
 std::string GameFileReason(const GameFileRead& read);
+
+// The same reason as its English wording, with %1 and %2 where the details go, and the
+// details: the game shows the wording in the player's language (lupdate finds it under the
+// context "GameFile") and fills in the details itself.
+struct GameFileReasonParts {
+  const char* wording = "";
+  std::vector<std::string> details;
+};
+GameFileReasonParts GameFileReasonWording(const GameFileRead& read);
 
 }  // namespace wendrel

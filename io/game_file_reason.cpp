@@ -1,6 +1,7 @@
 #include <string>
 
 #include "io/game_file.h"
+#include "io/translatable.h"
 
 namespace wendrel {
 
@@ -21,26 +22,47 @@ std::string Shown(const std::string& text) {
 
 }  // namespace
 
-std::string GameFileReason(const GameFileRead& read) {
+GameFileReasonParts GameFileReasonWording(const GameFileRead& read) {
   switch (read.status) {
     case GameFileStatus::kGame:
       return {};
     case GameFileStatus::kEmpty:
-      return "it is empty";
+      return {WENDREL_TRANSLATABLE("GameFile", "it is empty"), {}};
     case GameFileStatus::kTooLarge:
-      return "it is over 1 MB, too large for a Wendrel game";
+      return {WENDREL_TRANSLATABLE("GameFile", "it is over 1 MB, too large for a Wendrel game"),
+              {}};
     case GameFileStatus::kNotAGame:
-      return "it is not a Wendrel game";
+      return {WENDREL_TRANSLATABLE("GameFile", "it is not a Wendrel game"), {}};
     case GameFileStatus::kNewerFormat:
-      return "it was made by a newer version of Wendrel (format " + Shown(read.detail) + ")";
+      return {
+          WENDREL_TRANSLATABLE("GameFile", "it was made by a newer version of Wendrel (format %1)"),
+          {Shown(read.detail)}};
     case GameFileStatus::kUnknownShape:
-      return "its shape '" + Shown(read.detail) + "' is unknown";
+      return {WENDREL_TRANSLATABLE("GameFile", "its shape '%1' is unknown"), {Shown(read.detail)}};
     case GameFileStatus::kOtherPieces:
-      return "its pieces do not match the pieces this version cuts";
+      return {
+          WENDREL_TRANSLATABLE("GameFile", "its pieces do not match the pieces this version cuts"),
+          {}};
     case GameFileStatus::kDamaged:
-      return "it is damaged: " + read.field + ' ' + read.detail;
+      return {WENDREL_TRANSLATABLE("GameFile", "it is damaged: %1 %2"), {read.field, read.detail}};
   }
   return {};
+}
+
+std::string GameFileReason(const GameFileRead& read) {
+  const GameFileReasonParts parts = GameFileReasonWording(read);
+  // In one pass, so that a detail from the file that holds "%2" stays as it is.
+  std::string reason;
+  for (const char* c = parts.wording; *c != '\0'; ++c) {
+    const std::size_t slot = static_cast<std::size_t>(c[1] - '1');
+    if (c[0] == '%' && c[1] >= '1' && slot < parts.details.size()) {
+      reason += parts.details[slot];
+      ++c;
+    } else {
+      reason += *c;
+    }
+  }
+  return reason;
 }
 
 }  // namespace wendrel

@@ -10,6 +10,9 @@ packages=(
   nlohmann-json3-dev libclang-rt-14-dev
   # the desktop program
   qt6-base-dev libgl-dev
+  # its translations: lupdate and lrelease, CMake's Qt6LinguistTools, and Qt's own
+  # qtbase_*.qm for the standard dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # the same puzzles from other compilers and on Windows (make portability); qemu-user runs

@@ -11,13 +11,13 @@ void CMorvaneView::OnGenerate() {
   m_nSeed = m_nNextSeed.value_or(static_cast<std::int32_t>(std::time(nullptr)));
   m_nNextSeed.reset();
   const QString failure =
-      QStringLiteral("Puzzle creation failed.  Please try again.  \n\r") + QString::number(m_nSeed);
+      tr("Puzzle creation failed.  Please try again.  \n\r") + QString::number(m_nSeed);
 
   // The time so far belongs to the puzzle being replaced.
   StopClock();
   if (!m_game.Generate(m_shape, m_nSeed)) {
     SyncClock();
-    m_services.MessageBox(this, failure, QStringLiteral("Error"), UserServices::Icon::Stop);
+    m_services.MessageBox(this, failure, tr("Error"), UserServices::Icon::Stop);
     return;
   }
 

@@ -69,7 +69,7 @@ void CMorvaneView::OnLButtonDown(QPoint point) {
 
 void CMorvaneView::OnMouseMove(QPoint point) {
   if (!HasWindowSurface(*viewport())) {
-    m_services.MessageBox(this, QStringLiteral("Internal Error - GetDC() failed"), kAppTitle,
+    m_services.MessageBox(this, tr("Internal Error - GetDC() failed"), kAppTitle,
                           UserServices::Icon::None);
     return;
   }
@@ -95,8 +95,7 @@ void CMorvaneView::DropFrontGroup(int dx, int dy) {
   const bool solved = m_game.Drop(dx, dy, VisibleArea());
   ShowGameChange();
   if (solved) {
-    m_services.MessageBox(this, QStringLiteral("Congratulations!"), kAppTitle,
-                          UserServices::Icon::None);
+    m_services.MessageBox(this, tr("Congratulations!"), kAppTitle, UserServices::Icon::None);
     emit PuzzleSolved();
   }
 }

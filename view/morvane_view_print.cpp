@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "io/output_file.h"
+#include "view/file_error_text.h"
 #include "view/morvane_view.h"
 #include "view/piece_painter.h"
 
@@ -78,8 +79,7 @@ void CMorvaneView::PrintAndReport(QPrinter& printer) {
   } else if (const std::error_code ec =
                  PrintToFile(printer, [this](QPaintDevice& device) { return PrintOn(device); })) {
     failure = tr("Cannot print to %1:\n%2")
-                  .arg(QDir::toNativeSeparators(printer.outputFileName()),
-                       QString::fromLocal8Bit(ec.message()));
+                  .arg(QDir::toNativeSeparators(printer.outputFileName()), FileErrorText(ec));
   }
   if (!failure.isEmpty())
     m_services.MessageBox(this, failure, QStringLiteral("Wendrel"), UserServices::Icon::Stop);

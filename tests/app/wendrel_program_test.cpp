@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <utility>
 
 namespace {
 
@@ -14,9 +15,12 @@ struct Outcome {
 };
 
 // Runs the program with no display at all: what it answers without a window must not
-// need one.
-Outcome RunWendrel(const QStringList& arguments) {
+// need one. The locale variables are set as given.
+Outcome RunWendrel(const QStringList& arguments,
+                   const QList<std::pair<QString, QString>>& locale = {}) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const auto& [name, value] : locale)
+    environment.insert(name, value);
   environment.remove("DISPLAY");
   environment.remove("WAYLAND_DISPLAY");
   environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -64,6 +68,21 @@ TEST(WendrelProgram, WrongArgumentsEndWithStatusTwoAndAReasonOnStandardError) {
     EXPECT_TRUE(outcome.err.contains("--help")) << outcome.err.toStdString();
     EXPECT_EQ(outcome.out, "");
   }
+}
+
+TEST(WendrelProgram, AnswersInTheLanguageQtReadsFromTheEnvironment) {
+  const struct {
+    QList<std::pair<QString, QString>> locale;
+    const char* answer;
+  } cases[] = {
+      {{{"LANGUAGE", ""}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "C"}},
+       "wendrel: unknown option '-x'\nTry 'wendrel --help'"},
+      {{{"LANGUAGE", "de"}, {"LANG", "C"}}, "wendrel: unbekannte Option „-x“\n"},
+      {{{"LANGUAGE", ""}, {"LC_ALL", "ru_RU.UTF-8"}}, "wendrel: неизвестный параметр «-x»\n"},
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(RunWendrel({"-x"}, c.locale).err.startsWith(QString::fromUtf8(c.answer)))
+        << c.answer;
 }
 
 }  // namespace

@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
   setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
   setenv("XDG_CONFIG_HOME", config.constData(), 1);
   setenv("XDG_DATA_HOME", QDir(scratch.path()).filePath("data").toLocal8Bit().constData(), 1);
+  // The programs that tests start speak English, whatever the desktop running the tests
+  // speaks; a test of another language sets it itself.
+  setenv("LANGUAGE", "en", 1);
   if (!std::getenv("QT_QPA_PLATFORM"))
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 

@@ -1,0 +1,680 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CGenerateNumberDlg</name>
+    <message>
+        <source>Generate Number</source>
+        <translation>Rompecabezas por número</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle number:</source>
+        <translation>&amp;Número de rompecabezas:</translation>
+    </message>
+    <message>
+        <source>the puzzle number needs a number</source>
+        <translation>Escriba un número de rompecabezas.</translation>
+    </message>
+    <message>
+        <source>seed &apos;%1&apos; is not a whole number</source>
+        <translation>«%1» no es un número entero.</translation>
+    </message>
+    <message>
+        <source>seed &apos;%1&apos; is out of range (%2 to %3)</source>
+        <translation>«%1» está fuera del intervalo (de %2 a %3).</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Generate</source>
+        <translation>Nuevo rompecabezas</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Nuevo rompecabezas</translation>
+    </message>
+    <message>
+        <source>Generate a new puzzle</source>
+        <translation>Crear un rompecabezas nuevo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Salir de la aplicación</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Mostrar/ocultar la barra de estado</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostrar u ocultar la barra de estado</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions...</source>
+        <translation>&amp;Instrucciones...</translation>
+    </message>
+    <message>
+        <source>Display instructions</source>
+        <translation>Mostrar las instrucciones</translation>
+    </message>
+    <message>
+        <source>&amp;Terms of use...</source>
+        <translation>&amp;Condiciones de uso...</translation>
+    </message>
+    <message>
+        <source>Display terms of use</source>
+        <translation>Mostrar las condiciones de uso</translation>
+    </message>
+    <message>
+        <source>&amp;More Games...</source>
+        <translation>&amp;Más juegos...</translation>
+    </message>
+    <message>
+        <source>Display website information</source>
+        <translation>Mostrar información del sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;About %1...</source>
+        <translation>&amp;Acerca de %1...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostrar información del programa, número de versión y copyright</translation>
+    </message>
+    <message>
+        <source>Generate &amp;Number...</source>
+        <translation>Rompecabezas por nú&amp;mero...</translation>
+    </message>
+    <message>
+        <source>Generate Number</source>
+        <translation>Rompecabezas por número</translation>
+    </message>
+    <message>
+        <source>Generate the puzzle of a given number</source>
+        <translation>Crear el rompecabezas de un número dado</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Puzzle</source>
+        <translation>&amp;Reiniciar rompecabezas</translation>
+    </message>
+    <message>
+        <source>Restart Puzzle</source>
+        <translation>Reiniciar rompecabezas</translation>
+    </message>
+    <message>
+        <source>Put every piece back where the puzzle began</source>
+        <translation>Devolver cada pieza a su sitio del comienzo</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Join one more piece to the selected or the largest group</source>
+        <translation>Unir una pieza más al grupo seleccionado o al más grande</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <translation>Re&amp;solver</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Join every piece and show the solved puzzle</source>
+        <translation>Unir todas las piezas y mostrar el rompecabezas resuelto</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Show the puzzles solved and the best times for each shape</source>
+        <translation>Mostrar los rompecabezas resueltos y los mejores tiempos de cada figura</translation>
+    </message>
+    <message>
+        <source>T&amp;imer</source>
+        <translation>&amp;Cronómetro</translation>
+    </message>
+    <message>
+        <source>Toggle Timer</source>
+        <translation>Mostrar/ocultar el cronómetro</translation>
+    </message>
+    <message>
+        <source>Show or hide the playing time</source>
+        <translation>Mostrar u ocultar el tiempo de juego</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>Crear un documento nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Abrir un documento existente</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Guardar el documento activo</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimir el documento activo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Deshacer la última acción</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action</source>
+        <translation>Rehacer la acción deshecha</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Mostrar/ocultar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Mostrar u ocultar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>%1, puzzle %2</source>
+        <translation>%1, rompecabezas %2</translation>
+    </message>
+    <message>
+        <source>%1 groups left</source>
+        <translation>Quedan %1 grupos</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Resuelto</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>S&amp;hape</source>
+        <translation>&amp;Figura</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Wendrel is a shape reconstruction puzzle.
+
+To play, click on File &gt; Generate.  Then use
+the left mouse button to drag-and-drop the
+pieces into their correct positions.  Double
+click to flip, right click to rotate.  The puzzle
+is complete when all pieces are connected.
+</source>
+        <translation>Wendrel es un rompecabezas en el que hay que
+volver a componer una figura.
+
+Para jugar, haga clic en Archivo &gt; Nuevo rompecabezas.
+Después arrastre las piezas a su sitio con el
+botón izquierdo del ratón. Un doble clic voltea
+una pieza y un clic derecho la gira. El
+rompecabezas está completo cuando todas las
+piezas están unidas.
+</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>Solved by the program</source>
+        <translation>Resuelto por el programa</translation>
+    </message>
+    <message>
+        <source>Solved with 1 hint</source>
+        <translation>Resuelto con 1 pista</translation>
+    </message>
+    <message>
+        <source>Solved with %1 hints</source>
+        <translation>Resuelto con %1 pistas</translation>
+    </message>
+    <message>
+        <source>Solved in %1 – a new best for %2</source>
+        <translation>Resuelto en %1 – nuevo récord para «%2»</translation>
+    </message>
+    <message>
+        <source>Solved in %1 (best %2)</source>
+        <translation>Resuelto en %1 (récord: %2)</translation>
+    </message>
+    <message>
+        <source>Solved in %1</source>
+        <translation>Resuelto en %1</translation>
+    </message>
+    <message>
+        <source>Terms of use</source>
+        <translation>Condiciones de uso</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>&amp;Estadísticas...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save the game under a new name</source>
+        <translation>Guardar la partida con otro nombre</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game on Exit</source>
+        <translation>Recordar la partida al sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Remember Game on Exit</source>
+        <translation>Recordar la partida al salir</translation>
+    </message>
+    <message>
+        <source>Keep the game when the window closes and bring it back at the next start</source>
+        <translation>Conservar la partida al cerrar la ventana y recuperarla en el próximo inicio</translation>
+    </message>
+</context>
+<context>
+    <name>CMoreGamesDlg</name>
+    <message>
+        <source>More Games</source>
+        <translation>Más juegos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>My website has more games like this that you can download.  If you have Microsoft Internet Explorer or Netscape Navigator and a connection to the Internet, these buttons will launch your browser and take you to my web page.</source>
+        <translation>En mi sitio web hay más juegos como este que puede descargar. Si tiene Microsoft Internet Explorer o Netscape Navigator y conexión a Internet, estos botones abrirán su navegador en mi página web.</translation>
+    </message>
+    <message>
+        <source>Internet Explorer</source>
+        <translation>Internet Explorer</translation>
+    </message>
+    <message>
+        <source>Netscape Navigator</source>
+        <translation>Netscape Navigator</translation>
+    </message>
+    <message>
+        <source>If you have a question or a comment, please write to:</source>
+        <translation>Si tiene alguna pregunta o comentario, escríbame a:</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>No se pudo recordar la partida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneDoc</name>
+    <message>
+        <source>Cannot open %1:
+%2</source>
+        <translation>No se puede abrir %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1:
+%2</source>
+        <translation>No se puede guardar %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Wendrel games (*.%1);;All files (*)</source>
+        <translation>Partidas de Wendrel (*.%1);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneView</name>
+    <message>
+        <source>Puzzle creation failed.  Please try again.  
+<byte value="xd"/></source>
+        <translation>No se pudo crear el rompecabezas. Inténtelo de nuevo.  
+<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Internal Error - GetDC() failed</source>
+        <translation>Error interno: falló GetDC()</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>The printer did not take the printout.</source>
+        <translation>La impresora no aceptó la impresión.</translation>
+    </message>
+    <message>
+        <source>Cannot print to %1:
+%2</source>
+        <translation>No se puede imprimir en %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Resueltos</translation>
+    </message>
+    <message>
+        <source>With help</source>
+        <translation>Con ayuda</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Mean time</source>
+        <translation>Tiempo medio</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Clear the statistics of every shape?</source>
+        <translation>¿Borrar las estadísticas de todas las figuras?</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineInfo</name>
+    <message>
+        <source>empty argument at position %1</source>
+        <translation>argumento vacío en la posición %1</translation>
+    </message>
+    <message>
+        <source>only one file can be opened, but &apos;%1&apos; follows &apos;%2&apos;</source>
+        <translation>solo se puede abrir un archivo, pero «%1» va después de «%2»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>wendrel: %1
+Try &apos;wendrel --help&apos; for more information.
+</source>
+        <translation>wendrel: %1
+Pruebe «wendrel --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>Usage: wendrel [--seed N] [--shape NAME] [FILE]
+A shape reconstruction puzzle: put the scattered pieces together again.
+
+  --seed N      make the first Generate use seed N (a 32-bit whole number)
+                instead of the clock, to play a puzzle again
+  --shape NAME  cut this run&apos;s puzzles from the figure NAME instead of the
+                one chosen in the menu: %1
+  -h, --help    print this text and exit
+  --version     print the version and exit
+  FILE          open the saved game FILE
+
+A value may also be joined to its option, as in --seed=N.
+Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFORM.
+</source>
+        <translation>Uso: wendrel [--seed N] [--shape NOMBRE] [ARCHIVO]
+Un rompecabezas de figuras: vuelva a juntar las piezas dispersas.
+
+  --seed N        crear el primer rompecabezas nuevo con el número N (un entero
+                  de 32 bits) en lugar del reloj, para volver a jugarlo
+  --shape NOMBRE  cortar los rompecabezas de esta sesión de la figura NOMBRE en
+                  lugar de la elegida en el menú: %1
+  -h, --help      mostrar este texto y salir
+  --version       mostrar la versión y salir
+  ARCHIVO         abrir la partida guardada ARCHIVO
+
+Un valor también puede ir unido a su opción, como en --seed=N.
+Los ajustes propios de Qt se toman del entorno, por ejemplo QT_QPA_PLATFORM.
+</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>No program is reading from it</source>
+        <translation>Ningún programa lee de él</translation>
+    </message>
+    <message>
+        <source>What reads from it has stopped taking anything</source>
+        <translation>Lo que lee de él ha dejado de aceptar datos</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Unknown file error</source>
+        <translation>Error de archivo desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>GameFile</name>
+    <message>
+        <source>it is empty</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>it is over 1 MB, too large for a Wendrel game</source>
+        <translation>El archivo ocupa más de 1 MB, demasiado para una partida de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel game</source>
+        <translation>No es una partida de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Lo creó una versión más reciente de Wendrel (formato %1).</translation>
+    </message>
+    <message>
+        <source>its shape &apos;%1&apos; is unknown</source>
+        <translation>Su figura «%1» es desconocida.</translation>
+    </message>
+    <message>
+        <source>its pieces do not match the pieces this version cuts</source>
+        <translation>Sus piezas no coinciden con las que corta esta versión.</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1 %2</source>
+        <translation>El archivo está dañado: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>KeyIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>MAYÚS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NÚM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DESPL</translation>
+    </message>
+</context>
+<context>
+    <name>RememberedGame</name>
+    <message>
+        <source>The remembered game could not be read (%1); it was kept as %2</source>
+        <translation>No se pudo leer la partida recordada (%1); se guardó como %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <source>Three Hearts</source>
+        <translation>Tres corazones</translation>
+    </message>
+    <message>
+        <source>&amp;Three Hearts (15 pieces)</source>
+        <translation>&amp;Tres corazones (15 piezas)</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles from three hearts, in 15 pieces</source>
+        <translation>Cortar los próximos rompecabezas de tres corazones, en 15 piezas</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>&amp;Heart (9 pieces)</source>
+        <translation>&amp;Corazón (9 piezas)</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles from a heart, in 9 pieces</source>
+        <translation>Cortar los próximos rompecabezas de un corazón, en 9 piezas</translation>
+    </message>
+    <message>
+        <source>Cog Wheel</source>
+        <translation>Rueda dentada</translation>
+    </message>
+    <message>
+        <source>&amp;Cog Wheel (9 pieces)</source>
+        <translation>&amp;Rueda dentada (9 piezas)</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles from a cog wheel, in 9 pieces</source>
+        <translation>Cortar los próximos rompecabezas de una rueda dentada, en 9 piezas</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Óvalo</translation>
+    </message>
+    <message>
+        <source>&amp;Oval (3 pieces)</source>
+        <translation>Ó&amp;valo (3 piezas)</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles from an oval, in 3 pieces</source>
+        <translation>Cortar los próximos rompecabezas de un óvalo, en 3 piezas</translation>
+    </message>
+</context>
+</TS>
