@@ -2,8 +2,9 @@
 # The same seed must give the same puzzle on every platform. This builds wendrel-gen four
 # ways (GCC, Clang, GCC -m32 and MinGW-w64, the last run under Wine) and checks that all
 # four print byte-identical lines, line ends aside, for the first 2000 seeds and for the
-# last 2000 (up to 2147483647). It fails naming the first seed where a build parts from
-# GCC's. `make portability` runs it; the builds live in build-portability/.
+# last 2000 (up to 2147483647), and for two saved games. It fails naming the first seed
+# where a build parts from GCC's. `make portability` runs it; the builds live in
+# build-portability/.
 #
 # The -m32 build is the one whose arithmetic runs on x87. A kernel built without 32-bit
 # x86 support refuses it ("Exec format error"); it then runs under qemu-i386 (qemu-user),
@@ -156,6 +157,23 @@ for range in "${ranges[@]}"; do
   done
 done
 
+# A game saved by one build opens in every other, whose arithmetic may differ, and prints
+# the same there.
+games=(fuzz/corpus/played.wendrel fuzz/corpus/heart-solved.wendrel)
+for game in "${games[@]}"; do
+  for name in "${builds[@]}"; do
+    file=$out/$name.$(basename "$game").jsonl
+    if ! run "$name" --game "$game" >"$file" 2>"$out/$name.game.err"; then
+      cat "$out/$name.game.err" >&2
+      say "$(label "$name") cannot open $game" >&2
+      failed=1
+    elif ! cmp -s "$out/gcc.$(basename "$game").jsonl" "$file"; then
+      say "$(label "$name") prints $game differently from gcc" >&2
+      failed=1
+    fi
+  done
+done
+
 if [ "$failed" -ne 0 ]; then
   exit 1
 fi
@@ -168,5 +186,5 @@ names=""
 for name in "${builds[@]}"; do
   names+="${names:+, }$(label "$name")"
 done
-say "$seeds seeds (${ranges[*]/ /..}) print the same in $names"
+say "$seeds seeds (${ranges[*]/ /..}) and ${#games[@]} saved games print the same in $names"
 rm -rf "$out"
