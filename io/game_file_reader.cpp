@@ -30,6 +30,10 @@ struct DecodedFile {
   bool solved = false;
 };
 
+std::string ListOf(std::size_t most, const char* what) {
+  return "is not a list of 1 to " + std::to_string(most) + ' ' + what;
+}
+
 const Json& Member(const Json& object, const char* key) {
   const auto it = object.find(key);
   if (it == object.end())
@@ -90,7 +94,7 @@ PieceGroup ReadGroup(const Json& value) {
     throw Damaged("", "is not [pieces, x, y, rotation, flipped]");
   const Json& members = value[0];
   if (!members.is_array() || members.empty() || members.size() > PieceGroup::kMaxPieces)
-    throw Damaged("pieces", "is not a list of 1 to 20 pieces");
+    throw Damaged("pieces", ListOf(PieceGroup::kMaxPieces, "pieces"));
   PieceGroup group;
   for (std::size_t j = 0; j < members.size(); ++j) {
     group.AddPiece(Within("pieces", j, [&] {
@@ -111,7 +115,7 @@ PuzzleState ReadState(const Json& value) {
   state.puzzle.number = PuzzleNumber(Member(value, "number"), "number");
   const Json& groups = Member(value, "groups");
   if (!groups.is_array() || groups.empty() || groups.size() > GroupTable::kMaxGroups)
-    throw Damaged("groups", "is not a list of 1 to 20 groups");
+    throw Damaged("groups", ListOf(GroupTable::kMaxGroups, "groups"));
   for (std::size_t g = 0; g < groups.size(); ++g)
     state.groups.groups[g] = Within("groups", g, [&] { return ReadGroup(groups[g]); });
   state.groups.count = static_cast<int>(groups.size());
@@ -142,7 +146,7 @@ DecodedFile Decode(const Json& file) {
 
   const Json& states = Member(file, "states");
   if (!states.is_array() || states.empty() || states.size() > GroupHistory::kMaxSteps + 1)
-    throw Damaged("states", "is not a list of 1 to 1001 states");
+    throw Damaged("states", ListOf(GroupHistory::kMaxSteps + 1, "states"));
   std::vector<PuzzleState>& read = decoded.game.states;
   read.reserve(states.size());
   for (std::size_t i = 0; i < states.size(); ++i)

@@ -34,9 +34,12 @@ std::string PieceFingerprint(const PieceSet& pieces) {
     const Piece& piece = pieces.PieceAt(p);
     fnv.Add(static_cast<std::uint64_t>(piece.count));
     for (int i = 0; i < piece.count; ++i) {
-      const Triangle& home = pieces.Home(piece.TriangleAt(i));
-      for (const DPoint point : {home.a, home.b, home.c, home.centroid})
-        fnv.Add(point);
+      const int t = piece.TriangleAt(i);
+      const Triangle& home = pieces.Home(t);
+      fnv.Add(static_cast<std::uint64_t>(t));
+      // Not the centroid: x87 arithmetic computes it to other bits from the same corners.
+      for (const DPoint corner : {home.a, home.b, home.c})
+        fnv.Add(corner);
     }
   }
   for (int p = 0; p < pieces.PieceCount(); ++p) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "assembly/generate_puzzle.h"
@@ -90,6 +92,17 @@ TEST(GameFile, AFullHistoryFitsUnderTheLimit) {
   const GameFileRead read = ReadGameFile(text);
   ASSERT_TRUE(read.ok()) << GameFileReason(read);
   ExpectSameGame(read.game, full);
+}
+
+// Games saved by this format's first program, kept in the fuzz corpus: a change that
+// would refuse them needs a new format version.
+TEST(GameFile, GamesSavedBeforeStillOpen) {
+  for (const char* name : {"played.wendrel", "oval.wendrel", "heart-solved.wendrel"}) {
+    std::ostringstream text;
+    text << std::ifstream(std::string(WENDREL_CORPUS_DIR) + "/" + name).rdbuf();
+    const GameFileRead read = ReadGameFile(text.str());
+    EXPECT_TRUE(read.ok()) << name << ": " << GameFileReason(read);
+  }
 }
 
 TEST(PieceFingerprint, TellsCutsApartAndIsTheSameForTheSameCut) {
