@@ -18,17 +18,22 @@ bool SameGroups(const GroupTable& a, const GroupTable& b) {
   return a.count == b.count && std::equal(a.groups, a.groups + a.count, b.groups, SameGroup);
 }
 
-void GroupHistory::Open(const PieceSet& pieces, PuzzleId puzzle) {
+void GroupHistory::Open(const PieceSet& pieces, std::size_t segment) {
   if (!m_open)
-    m_open = PuzzleState{puzzle, pieces.Groups()};
+    m_open = PuzzleState{segment, pieces.Groups()};
 }
 
-bool GroupHistory::Close(const PieceSet& pieces, PuzzleId puzzle) {
+void GroupHistory::Amend(const PieceSet& pieces) {
+  if (!m_open && !m_states.empty())
+    m_states[m_current].groups = pieces.Groups();
+}
+
+bool GroupHistory::Close(const PieceSet& pieces, std::size_t segment) {
   if (!m_open)
     return false;
   const PuzzleState before = *m_open;
   m_open.reset();
-  if (before.puzzle == puzzle && SameGroups(before.groups, pieces.Groups()))
+  if (before.segment == segment && SameGroups(before.groups, pieces.Groups()))
     return false;
   if (m_states.empty()) {
     m_states.push_back(before);
@@ -38,7 +43,7 @@ bool GroupHistory::Close(const PieceSet& pieces, PuzzleId puzzle) {
     // what the player saw before this gesture.
     m_states.back() = before;
   }
-  m_states.push_back(PuzzleState{puzzle, pieces.Groups()});
+  m_states.push_back(PuzzleState{segment, pieces.Groups()});
   m_current = m_states.size() - 1;
   if (m_states.size() > kMaxSteps + 1) {
     m_states.pop_front();

@@ -75,7 +75,8 @@ bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
   const DPoint topLeft = ToModel(area.left, area.top);
   const DPoint bottomRight = ToModel(area.right, area.bottom);
   const double left = topLeft.x, right = bottomRight.x, bottom = bottomRight.y, top = topLeft.y;
-  // Where a vertex may be brought: kSurfaceMargin inside the borders.
+  // Where a vertex must lie for the player to see and click the group, and where one is
+  // brought: kSurfaceMargin inside the borders.
   const double midX = (left + right) / 2, midY = (bottom + top) / 2;
   const double innerLeft = std::min(left + kSurfaceMargin, midX);
   const double innerRight = std::max(right - kSurfaceMargin, midX);
@@ -88,7 +89,9 @@ bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
   DPoint shift;
   ForEachTriangle(group, [&](int t) {
     for (const DPoint& v : {m_placed[t].a, m_placed[t].b, m_placed[t].c}) {
-      if (v.x >= left && v.x <= right && v.y >= bottom && v.y <= top)
+      // A vertex on the window's edge can be neither seen nor clicked: only one the
+      // margin inside counts.
+      if (v.x >= innerLeft && v.x <= innerRight && v.y >= innerBottom && v.y <= innerTop)
         inArea = true;
       const DPoint inside{std::clamp(v.x, innerLeft, innerRight),
                           std::clamp(v.y, innerBottom, innerTop)};

@@ -110,10 +110,10 @@ class PieceSet {
   void FlipGroup(int g);
   // A turn or a mirror about the pivot can swing a group wholly out of the play area,
   // and a window that shrinks can leave one there, where no click reaches it. When no
-  // vertex of group g lies in area, moves the group the least distance that puts its
-  // nearest vertex kSurfaceMargin inside (or on the middle line of an area narrower
-  // than two margins); otherwise leaves it alone. Returns whether it moved the group.
-  // Never joins.
+  // vertex of group g lies kSurfaceMargin inside area (or on the middle line of an area
+  // narrower than two margins), where the player can see and click it, moves the group
+  // the least distance that puts its nearest vertex there; otherwise leaves it alone.
+  // Returns whether it moved the group. Never joins.
   bool KeepOnSurface(int g, const PlayArea& area);
   // Displacement in model units (y up).
   void MoveGroup(int g, int dx, int dy);

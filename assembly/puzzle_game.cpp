@@ -1,84 +1,176 @@
 #include "assembly/puzzle_game.h"
 
-#include <algorithm>
+#include <ctime>
+#include <set>
 
 #include "assembly/generate_puzzle.h"
 #include "assembly/hint.h"
+#include "assembly/table_fit.h"
 #include "generator/puzzle_generator.h"
 
 namespace wendrel {
 
-PuzzleGame::PuzzleGame() : m_pGenerator(std::make_unique<PuzzleGenerator>()) {}
+const PuzzleSegment PuzzleGame::kNoSegment{};
+
+PuzzleGame::PuzzleGame(NumberSource clockSeconds)
+    : m_clockSeconds(std::move(clockSeconds)), m_pGenerator(std::make_unique<PuzzleGenerator>()) {}
 
 PuzzleGame::~PuzzleGame() = default;
 
-bool PuzzleGame::Cut(PuzzleId id) {
+std::int32_t PuzzleGame::SecondsOfTheClock() {
+  return static_cast<std::int32_t>(std::time(nullptr));
+}
+
+const PuzzleSegment& PuzzleGame::Segment() const {
+  return m_bHasPuzzle ? m_segments.at(m_segment) : kNoSegment;
+}
+
+bool PuzzleGame::ClockRuns() const {
+  return m_bHasPuzzle && Segment().progress.started && !Solved() && !m_bPaused;
+}
+
+void PuzzleGame::ChargeClock(Ms now) {
+  if (!m_clockSince)
+    return;
+  Progress().AddTime(now - *m_clockSince);
+  m_clockSince = now;
+}
+
+void PuzzleGame::SyncClock(Ms now) {
+  if (!ClockRuns())
+    m_clockSince.reset();
+  else if (!m_clockSince)
+    m_clockSince = now;
+}
+
+std::int64_t PuzzleGame::PlayingMs(Ms now) const {
+  PuzzleProgress progress = Segment().progress;
+  if (m_clockSince)
+    progress.AddTime(now - *m_clockSince);
+  return progress.playingMs;
+}
+
+void PuzzleGame::Pause(bool paused, Ms now) {
+  ChargeClock(now);
+  m_bPaused = paused;
+  SyncClock(now);
+}
+
+bool PuzzleGame::Cut(PuzzleId puzzle) {
   // The pieces keep their own copy of the last puzzle's home data, so a failed run, which
   // has rebuilt the generator's storage, leaves the game in progress playable.
-  if (!GeneratePuzzle(id.number, m_shapes, *m_pGenerator, m_pieces, id.shape))
+  if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, m_pieces, puzzle.shape))
     return false;
+  m_cut = puzzle;
   m_scattered = m_pieces.Groups();
   m_bHasPuzzle = true;
   return true;
 }
 
-void PuzzleGame::SwitchProgress(PuzzleId id) {
-  if (m_bHasPuzzle)
-    m_shelved[m_id] = m_progress;
-  const auto shelved = m_shelved.find(id);
-  m_progress = shelved == m_shelved.end() ? PuzzleProgress{} : shelved->second;
-  m_id = id;
-  m_bFirstSolve = false;
+PuzzleGame::SegmentId PuzzleGame::NewSegment(PuzzleId puzzle, PuzzleProgress progress) {
+  const SegmentId id = m_nextSegment++;
+  m_segments[id] = PuzzleSegment{puzzle, progress};
+  return id;
 }
 
-bool PuzzleGame::Generate(Shape shape, std::int32_t number) {
-  const PuzzleId id{shape, number};
+bool PuzzleGame::Generate(Ms now) {
+  m_nLastNumber = m_nextNumber.value_or(m_clockSeconds());
+  m_nextNumber.reset();
+  return Generate(PuzzleId{m_nextShape, m_nLastNumber}, now);
+}
+
+bool PuzzleGame::Generate(PuzzleId puzzle, Ms now) {
+  ChargeClock(now);
+  m_lastSolve.reset();
   const bool hadPuzzle = m_bHasPuzzle;
-  if (hadPuzzle)
-    m_history.Open(m_pieces, m_id);
-  if (!Cut(id)) {
-    if (hadPuzzle)
-      m_history.Close(m_pieces, m_id);  // nothing changed: no step
+  // A drag's open step stays open with the state it found: the new puzzle is then one
+  // step from the table before the grab, and a failure leaves the drag as it was.
+  const bool opened = hadPuzzle && !m_history.IsOpen();
+  if (opened)
+    m_history.Open(m_pieces, m_segment);
+  if (!Cut(puzzle)) {
+    if (opened)
+      m_history.Close(m_pieces, m_segment);  // nothing changed: no step
+    SyncClock(now);
     return false;
   }
-  SwitchProgress(id);
-  // A new cut of the same puzzle starts afresh too.
-  m_progress = PuzzleProgress{};
+  m_segment = NewSegment(puzzle, PuzzleProgress{});
   if (hadPuzzle)
-    m_history.Close(m_pieces, m_id);
+    m_history.Close(m_pieces, m_segment);
   else
     m_history.Clear();
-  ForgetPuzzlesOutOfHistory();
+  ForgetSegmentsOutOfHistory();
+  SyncClock(now);
   return true;
 }
 
-void PuzzleGame::ForgetPuzzlesOutOfHistory() {
-  // The history's cap lets old puzzles fall away; their progress goes with them.
-  std::erase_if(m_shelved, [&](const auto& shelved) {
-    return std::none_of(m_history.States().begin(), m_history.States().end(),
-                        [&](const PuzzleState& state) { return state.puzzle == shelved.first; });
-  });
+void PuzzleGame::ForgetSegmentsOutOfHistory() {
+  // The history's cap lets old states fall away; the progress of their segments goes
+  // with them.
+  std::set<SegmentId> kept{m_segment};
+  for (const PuzzleState& state : m_history.States())
+    kept.insert(state.segment);
+  std::erase_if(m_segments, [&](const auto& segment) { return !kept.contains(segment.first); });
+  std::erase_if(m_unchecked, [&](SegmentId id) { return !kept.contains(id); });
 }
 
-void PuzzleGame::Start() {
-  m_progress.started = true;
+void PuzzleGame::Begin(Ms now) {
+  ChargeClock(now);
+  m_lastSolve.reset();
+  Progress().started = true;
   if (!m_history.IsOpen())
     m_nGroupsAtStart = m_pieces.GroupCount();
-  m_history.Open(m_pieces, m_id);
+  m_history.Open(m_pieces, m_segment);
 }
 
-void PuzzleGame::Grab(int g) {
-  Start();
+bool PuzzleGame::Finish(const PlayArea* area, Ms now) {
+  if (area)
+    m_pieces.KeepOnSurface(0, *area);
+  m_history.Close(m_pieces, m_segment);
+  const bool solved = m_nGroupsAtStart > 1 && m_pieces.GroupCount() == 1;
+  if (solved)
+    BookSolve();
+  SyncClock(now);
+  return solved;
+}
+
+void PuzzleGame::BookSolve() {
+  PuzzleProgress& progress = Progress();
+  SolveOutcome outcome;
+  outcome.shape = PuzzleShape();
+  outcome.playingMs = progress.playingMs;
+  outcome.hints = progress.hints;
+  outcome.solvedByProgram = progress.solvedByProgram;
+  outcome.first = !progress.solvedBefore;
+  progress.solvedBefore = true;
+  SolveStats& stats = m_stats[outcome.shape];
+  // A solve undone and made again counts once.
+  if (outcome.first)
+    outcome.newBest = stats.Add(outcome.playingMs, progress.Helped());
+  outcome.stats = stats;
+  m_lastSolve = outcome;
+}
+
+void PuzzleGame::Grab(int g, Ms now) {
+  Begin(now);
   m_pieces.Groups().RaiseToFront(g);
+  SyncClock(now);
 }
 
-bool PuzzleGame::Drop(int dx, int dy, const PlayArea& area) {
+bool PuzzleGame::Drop(int dx, int dy, Ms now) {
+  ChargeClock(now);
   m_pieces.DropFrontGroup(dx, dy);
-  return Finish(area);
+  return Finish(nullptr, now);
 }
 
-void PuzzleGame::ChangeGroup(int g, Change change, const PlayArea& area) {
-  Grab(g);
+bool PuzzleGame::Move(int g, int dx, int dy, const PlayArea& area, Ms now) {
+  Grab(g, now);
+  m_pieces.DropFrontGroup(dx, dy);
+  return Finish(&area, now);
+}
+
+void PuzzleGame::ChangeGroup(int g, Change change, const PlayArea& area, Ms now) {
+  Grab(g, now);
   switch (change) {
     case Change::kTurn:
       m_pieces.RotateGroup(0);
@@ -90,122 +182,194 @@ void PuzzleGame::ChangeGroup(int g, Change change, const PlayArea& area) {
       m_pieces.FlipGroup(0);
       break;
   }
-  Finish(area);
+  Finish(&area, now);
 }
 
-bool PuzzleGame::Restart() {
+bool PuzzleGame::Restart(Ms now) {
   if (!m_bHasPuzzle || m_history.IsOpen() || SameGroups(m_pieces.Groups(), m_scattered))
     return false;
-  m_history.Open(m_pieces, m_id);
+  ChargeClock(now);
+  m_lastSolve.reset();
+  m_history.Open(m_pieces, m_segment);
   m_pieces.SetGroups(m_scattered);
-  // The scatter's grid lies on the surface, which every window shows.
-  m_history.Close(m_pieces, m_id);
-  // The clock starts afresh with the next gesture.
-  m_progress.playingMs = 0;
-  m_progress.started = false;
+  // The scatter's grid lies on the surface, which every window shows. The clock starts
+  // afresh with the next gesture on a segment of its own, so that undo gives the time
+  // back; the help already taken stays counted.
+  PuzzleProgress progress = Segment().progress;
+  progress.playingMs = 0;
+  progress.started = false;
+  m_segment = NewSegment(Id(), progress);
+  m_history.Close(m_pieces, m_segment);
+  ForgetSegmentsOutOfHistory();
+  SyncClock(now);
   return true;
 }
 
-bool PuzzleGame::Hint(int selected, const PlayArea& area) {
+bool PuzzleGame::Hint(int selected, const PlayArea& area, Ms now) {
   const int target = HintTarget(m_pieces.Groups(), selected);
   if (target < 0 || m_history.IsOpen())
     return false;
-  Start();
+  Begin(now);
   const bool joined = JoinNeighbour(m_pieces, target);
-  Finish(area);
   if (joined)
-    ++m_progress.hints;
+    Progress().CountHint();
+  Finish(&area, now);
   return joined;
 }
 
-bool PuzzleGame::Solve(const PlayArea& area) {
+bool PuzzleGame::Solve(const PlayArea& area, Ms now) {
   if (m_pieces.GroupCount() < 2 || m_history.IsOpen())
     return false;
-  Start();
+  Begin(now);
   const bool joined = JoinAllGroups(m_pieces) > 0;
-  if (Finish(area))
-    m_progress.solvedByProgram = true;
+  if (m_pieces.GroupCount() == 1)
+    Progress().solvedByProgram = true;
+  Finish(&area, now);
   return joined;
 }
 
-bool PuzzleGame::Finish(const PlayArea& area) {
-  m_pieces.KeepOnSurface(0, area);
-  m_history.Close(m_pieces, m_id);
-  const bool solved = m_nGroupsAtStart > 1 && m_pieces.GroupCount() == 1;
-  m_bFirstSolve = solved && !m_progress.solvedBefore;
-  m_progress.solvedBefore = m_progress.solvedBefore || solved;
-  return solved;
-}
-
-bool PuzzleGame::Step(const PuzzleState* target, bool (GroupHistory::*step)(PieceSet&),
-                      const PlayArea& area) {
-  if (!target)
-    return false;
-  if (target->puzzle != m_id) {
-    // It was cut before, so it can be cut again.
-    if (!Cut(target->puzzle))
+bool PuzzleGame::FitSegment(SegmentId segment, const PieceSet& cut) {
+  if (!m_unchecked.contains(segment))
+    return true;
+  // Every table of the segment is checked before any is used, so that a refusal leaves
+  // the history as it was.
+  PieceSet scratch = cut;
+  std::vector<GroupTable> fitted;
+  for (const PuzzleState& state : m_history.States()) {
+    if (state.segment != segment)
+      continue;
+    fitted.push_back(state.groups);
+    if (FitTable(fitted.back(), scratch))
       return false;
-    SwitchProgress(target->puzzle);
   }
-  (m_history.*step)(m_pieces);
-  BringBack(area);
+  auto next = fitted.begin();
+  for (PuzzleState& state : m_history.States()) {
+    if (state.segment == segment)
+      state.groups = *next++;
+  }
+  m_unchecked.erase(segment);
   return true;
 }
 
-bool PuzzleGame::Undo(const PlayArea& area) {
-  return Step(m_history.UndoTarget(), &GroupHistory::Undo, area);
+PuzzleGame::Step PuzzleGame::StepTo(const PuzzleState* target,
+                                    bool (GroupHistory::*step)(PieceSet&), const PlayArea& area,
+                                    Ms now) {
+  if (!target)
+    return Step::kNone;
+  const SegmentId segment = target->segment;
+  const PuzzleId puzzle = m_segments.at(segment).puzzle;
+  // It was cut before, so it can be cut again; the board stays as it is until the other
+  // puzzle's tables are known to fit it.
+  std::unique_ptr<PieceSet> cut;
+  if (puzzle != m_cut) {
+    cut = std::make_unique<PieceSet>();
+    if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape))
+      return Step::kRefused;
+  }
+  if (!FitSegment(segment, cut ? *cut : m_pieces))
+    return Step::kRefused;
+  if (cut) {
+    m_scattered = cut->Groups();
+    m_pieces = std::move(*cut);
+    m_cut = puzzle;
+  }
+  ChargeClock(now);
+  m_lastSolve.reset();
+  (m_history.*step)(m_pieces);
+  m_segment = segment;
+  BringIntoView(area);
+  SyncClock(now);
+  return Step::kDone;
 }
 
-bool PuzzleGame::Redo(const PlayArea& area) {
-  return Step(m_history.RedoTarget(), &GroupHistory::Redo, area);
+PuzzleGame::Step PuzzleGame::Undo(const PlayArea& area, Ms now) {
+  return StepTo(m_history.UndoTarget(), &GroupHistory::Undo, area, now);
 }
 
-bool PuzzleGame::BringBack(const PlayArea& area) {
+PuzzleGame::Step PuzzleGame::Redo(const PlayArea& area, Ms now) {
+  return StepTo(m_history.RedoTarget(), &GroupHistory::Redo, area, now);
+}
+
+bool PuzzleGame::BringIntoView(const PlayArea& area) {
   bool moved = false;
   for (int g = 0; g < m_pieces.GroupCount(); ++g)
     moved = m_pieces.KeepOnSurface(g, area) || moved;
+  if (moved)
+    m_history.Amend(m_pieces);
   return moved;
 }
 
-SavedGame PuzzleGame::Save() const {
+SavedGame PuzzleGame::Save(Ms now) const {
   SavedGame game;
   if (!m_bHasPuzzle)
     return game;
-  game.progress = m_progress;
+  // Segments are numbered in the order the history first shows them.
+  std::map<SegmentId, std::size_t> index;
+  const auto indexOf = [&](SegmentId id) {
+    const auto [at, added] = index.emplace(id, game.segments.size());
+    if (added)
+      game.segments.push_back(m_segments.at(id));
+    return at->second;
+  };
   if (m_history.States().empty()) {
-    game.states.push_back(PuzzleState{m_id, m_pieces.Groups()});
-    return game;
+    game.states.push_back(PuzzleState{indexOf(m_segment), m_pieces.Groups()});
+  } else {
+    for (const PuzzleState& state : m_history.States())
+      game.states.push_back(PuzzleState{indexOf(state.segment), state.groups});
+    game.current = m_history.UndoCount();
   }
-  game.states.assign(m_history.States().begin(), m_history.States().end());
-  game.current = m_history.UndoCount();
-  // The table on the board: equal to the recorded one unless a window that shrank
-  // brought a group back since.
-  game.states[game.current].groups = m_pieces.Groups();
+  game.segments[indexOf(m_segment)].progress.playingMs = PlayingMs(now);
   return game;
 }
 
-bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area) {
+bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area, Ms now) {
   if (game.current >= game.states.size())
     return false;
-  const PuzzleState& shown = game.states[game.current];
-  const bool hadPuzzle = m_bHasPuzzle;
-  const PuzzleState before{m_id, m_pieces.Groups()};
-  if (!Cut(shown.puzzle))
+  for (const PuzzleState& state : game.states) {
+    if (state.segment >= game.segments.size())
+      return false;
+  }
+  const std::size_t shown = game.states[game.current].segment;
+  const PuzzleId puzzle = game.segments[shown].puzzle;
+  auto cut = std::make_unique<PieceSet>();
+  if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape))
     return false;
-  SwitchProgress(shown.puzzle);
-  m_progress = game.progress;
+  const GroupTable scattered = cut->Groups();
+  // The board's tables are checked now: undo and redo within its segment cut nothing.
+  std::vector<PuzzleState> states(game.states.begin(), game.states.end());
+  for (PuzzleState& state : states) {
+    if (state.segment == shown && FitTable(state.groups, *cut))
+      return false;
+  }
+
+  ChargeClock(now);
+  m_lastSolve.reset();
+  const bool hadPuzzle = m_bHasPuzzle;
+  const PuzzleState before{m_segment, m_pieces.Groups()};
+  std::vector<SegmentId> ids;
+  for (const PuzzleSegment& segment : game.segments)
+    ids.push_back(NewSegment(segment.puzzle, segment.progress));
+  for (PuzzleState& state : states) {
+    if (state.segment != shown)
+      m_unchecked.insert(ids[state.segment]);
+    state.segment = ids[state.segment];
+  }
   // The game that was on the board stays one undo away.
-  std::vector<PuzzleState> states;
   std::size_t current = game.current;
   if (hadPuzzle) {
-    states.push_back(before);
+    states.insert(states.begin(), before);
     ++current;
   }
-  states.insert(states.end(), game.states.begin(), game.states.end());
   m_history.Assign(std::move(states), current);
-  ForgetPuzzlesOutOfHistory();
-  m_pieces.SetGroups(shown.groups);
-  BringBack(area);
+  m_pieces = std::move(*cut);
+  m_cut = puzzle;
+  m_scattered = scattered;
+  m_bHasPuzzle = true;
+  m_segment = ids[shown];
+  m_pieces.SetGroups(m_history.States()[m_history.UndoCount()].groups);
+  ForgetSegmentsOutOfHistory();
+  BringIntoView(area);
+  SyncClock(now);
   return true;
 }
 

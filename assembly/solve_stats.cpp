@@ -1,14 +1,21 @@
 #include "assembly/solve_stats.h"
 
+#include <limits>
+
 namespace wendrel {
 
 bool SolveStats::Add(std::int64_t ms, bool withHelp) {
+  // Counters stand still at their limits rather than overflow.
+  if (solved == std::numeric_limits<int>::max())
+    return false;
   ++solved;
   if (withHelp) {
     ++solvedWithHelp;
     return false;
   }
-  totalMs += ms;
+  totalMs = ms > std::numeric_limits<std::int64_t>::max() - totalMs
+                ? std::numeric_limits<std::int64_t>::max()
+                : totalMs + ms;
   const bool best = SolvedUnaided() == 1 || ms < bestMs;
   if (best)
     bestMs = ms;
