@@ -10,6 +10,7 @@
 #include "io/game_file.h"
 #include "io/output_file.h"
 #include "view/file_error_text.h"
+#include "view/morvane_view.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
 
 std::optional<QString> GameFileIo::WriteTo(const QString& path, const wendrel::PuzzleGame& game) {
   // With no puzzle the saved game has no state, which is the empty file.
-  const std::string text = wendrel::WriteGameFile(game.Save(), game.Pieces());
+  const std::string text = wendrel::WriteGameFile(game.Save(CMorvaneView::Now()), game.Pieces());
   // The shared writer: a file is replaced only once written whole, so that a failed save
   // leaves it as it was.
   wendrel::OutputFile file(std::filesystem::path(path.toStdU16String()));

@@ -28,8 +28,12 @@ constexpr int kTimeTick = 250;
 
 }  // namespace
 
-CMainFrame::CMainFrame(UserServices& services, const DialogRunner& runModal)
-    : m_services(services), m_runModal(runModal), m_pView(new CMorvaneView(services, this)) {
+CMainFrame::CMainFrame(UserServices& services, wendrel::PuzzleGame& game,
+                       const DialogRunner& runModal)
+    : m_services(services),
+      m_game(game),
+      m_runModal(runModal),
+      m_pView(new CMorvaneView(services, game, this)) {
   // The name of the program alone: the document has no name to show.
   setWindowTitle(QLatin1String(product::kName));
   setCentralWidget(m_pView);
@@ -211,7 +215,7 @@ void CMainFrame::showPlayingTime() {
 }
 
 void CMainFrame::showGameState() {
-  const wendrel::PuzzleGame& game = m_pView->Game();
+  const wendrel::PuzzleGame& game = m_game;
   m_wndPuzzlePane->setText(
       game.HasPuzzle()
           ? tr("%1, puzzle %2").arg(TextsOf(game.PuzzleShape()).title).arg(game.Number())
@@ -290,6 +294,8 @@ void CMainFrame::OnGenerateNumber() {
 void CMainFrame::OnStatistics() {
   CStatisticsDlg dialog(m_services, this);
   m_runModal(dialog);
+  // Reset clears the settings' statistics, which the record books into.
+  m_game.SetStats(SavedSolveBook());
 }
 
 void CMainFrame::OnTimer(bool shown) {
@@ -298,27 +304,25 @@ void CMainFrame::OnTimer(bool shown) {
 }
 
 void CMainFrame::OnPuzzleSolved() {
-  const wendrel::PuzzleGame& game = m_pView->Game();
-  const wendrel::Shape shape = game.PuzzleShape();
-  const std::int64_t ms = game.PlayingMs();
-  wendrel::SolveStats stats = SavedSolveStats(shape);
+  const std::optional<wendrel::SolveOutcome>& solve = m_game.LastSolve();
+  if (!solve)
+    return;
   // A solve undone and made again counts once.
-  const bool best = game.FirstSolve() && stats.Add(ms, game.Helped());
-  if (game.FirstSolve())
-    SaveSolveStats(shape, stats);
-  const QString time = QString::fromStdString(wendrel::FormatPlayingTime(ms));
+  if (solve->first)
+    SaveSolveStats(solve->shape, solve->stats);
+  const QString time = QString::fromStdString(wendrel::FormatPlayingTime(solve->playingMs));
   QString message;
-  if (game.SolvedByProgram())
+  if (solve->solvedByProgram)
     message = tr("Solved by the program");
-  else if (game.Hints() == 1)
+  else if (solve->hints == 1)
     message = tr("Solved with 1 hint");
-  else if (game.Hints() > 1)
-    message = tr("Solved with %1 hints").arg(game.Hints());
-  else if (best)
-    message = tr("Solved in %1 – a new best for %2").arg(time, TextsOf(shape).title);
-  else if (stats.SolvedUnaided() > 0)
+  else if (solve->hints > 1)
+    message = tr("Solved with %1 hints").arg(solve->hints);
+  else if (solve->newBest)
+    message = tr("Solved in %1 – a new best for %2").arg(time, TextsOf(solve->shape).title);
+  else if (solve->stats.SolvedUnaided() > 0)
     message = tr("Solved in %1 (best %2)")
-                  .arg(time, QString::fromStdString(wendrel::FormatPlayingTime(stats.bestMs)));
+                  .arg(time, QString::fromStdString(wendrel::FormatPlayingTime(solve->stats.bestMs)));
   else
     message = tr("Solved in %1").arg(time);
   ShowMessage(message);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "app/dialog_runner.h"
+#include "assembly/puzzle_game.h"
 #include "shapes/shape_catalogue.h"
 
 class CMorvaneView;
@@ -50,8 +51,9 @@ class CMainFrame : public QMainWindow {
     QList<QAction*> shapes;
   };
 
-  // Modal dialogs of the frame run through runModal, which must outlive the frame.
-  CMainFrame(UserServices& services, const DialogRunner& runModal);
+  // Modal dialogs of the frame run through runModal, and the view plays game; both must
+  // outlive the frame.
+  CMainFrame(UserServices& services, wendrel::PuzzleGame& game, const DialogRunner& runModal);
 
   CMorvaneView& View() const { return *m_pView; }
   Commands Actions() const;
@@ -66,7 +68,7 @@ class CMainFrame : public QMainWindow {
   void OnStatistics();
   // Shows or hides the time pane; the time is kept either way.
   void OnTimer(bool shown);
-  // Says how the puzzle was solved, and counts a first solve in the statistics.
+  // Says how the puzzle was solved, and keeps the statistics that a first solve booked.
   void OnPuzzleSolved();
   // Shows text in the message pane until the next prompt replaces it.
   void ShowMessage(const QString& text);
@@ -94,6 +96,7 @@ class CMainFrame : public QMainWindow {
   QAction* shapeCommand(wendrel::Shape shape);
 
   UserServices& m_services;
+  wendrel::PuzzleGame& m_game;
   const DialogRunner& m_runModal;
   CMorvaneView* m_pView;
   QStatusBar* m_wndStatusBar = nullptr;

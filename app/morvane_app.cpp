@@ -58,15 +58,16 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   if (outcome == GameFileIo::Read::Outcome::kFailed)
     return false;
 
-  m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_runModal);
+  m_game.SetStats(SavedSolveBook());
+  m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_game, m_runModal);
   RouteCommands();
   CMorvaneView& view = m_pMainFrame->View();
   if (cmdInfo.seed)
-    view.SetNextSeed(*cmdInfo.seed);
+    m_game.SetNextNumber(*cmdInfo.seed);
   // A shape on the command line is for this run only: the saved choice stays.
   const wendrel::Shape shape =
       cmdInfo.shape.value_or(SavedShape().value_or(wendrel::kDefaultShape));
-  view.SetShape(shape);
+  m_game.SetNextShape(shape);
   m_pMainFrame->ShowShape(shape);
   view.OnInitialUpdate();
   m_pMainFrame->show();
@@ -88,10 +89,9 @@ void CMorvaneApp::RememberGame() {
   // A drag in progress is no finished gesture: its drop will ask again.
   if (m_pMainFrame->View().Dragging() != 0)
     return;
-  const wendrel::PuzzleGame& game = m_pMainFrame->View().GameToSave();
-  if (!game.HasPuzzle())
+  if (!m_game.HasPuzzle())
     return;
-  if (const std::optional<QString> failure = RememberedGame::Write(game))
+  if (const std::optional<QString> failure = RememberedGame::Write(m_game))
     m_pMainFrame->ShowMessage(tr("The game could not be remembered: %1").arg(*failure));
 }
 
@@ -115,9 +115,9 @@ void CMorvaneApp::RouteCommands() {
   route(commands.fileNew, &frame, [this] { OnFileNew(); });
   route(commands.fileOpen, &frame, [this] { OnFileOpen(); });
   route(commands.fileSave, &frame,
-        [this, &frame, &view] { m_doc.OnFileSave(&frame, view.GameToSave()); });
+        [this, &frame] { m_doc.OnFileSave(&frame, m_game); });
   route(commands.fileSaveAs, &frame,
-        [this, &frame, &view] { m_doc.OnFileSaveAs(&frame, view.GameToSave()); });
+        [this, &frame] { m_doc.OnFileSaveAs(&frame, m_game); });
   // The remembered game: written when the window closes and after each finished gesture,
   // at most once a second.
   commands.remember->setChecked(RememberGameOnExit());
@@ -145,8 +145,8 @@ void CMorvaneApp::RouteCommands() {
   QObject::connect(commands.timer, &QAction::toggled, &frame, &CMainFrame::OnTimer);
   for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i) {
     const wendrel::Shape shape = wendrel::kShapes[i].shape;
-    route(commands.shapes[static_cast<qsizetype>(i)], &view, [&view, shape] {
-      view.SetShape(shape);
+    route(commands.shapes[static_cast<qsizetype>(i)], &view, [this, shape] {
+      m_game.SetNextShape(shape);
       SaveShape(shape);
     });
   }

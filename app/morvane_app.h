@@ -7,6 +7,7 @@
 
 #include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
+#include "assembly/puzzle_game.h"
 
 class CMainFrame;
 class QDialog;
@@ -51,8 +52,9 @@ class CMorvaneApp {
 
   UserServices& m_services;
   CMorvaneDoc m_doc;
-  // Before the frame, which runs its dialogs through it.
+  // Before the frame, which runs its dialogs through it and plays the game.
   DialogRunner m_runModal;
+  wendrel::PuzzleGame m_game;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   // Runs from the first gesture after a write until the next write.
   QTimer m_rememberTimer;

@@ -55,6 +55,13 @@ wendrel::SolveStats SavedSolveStats(wendrel::Shape shape) {
   return stats;
 }
 
+wendrel::SolveBook SavedSolveBook() {
+  wendrel::SolveBook book;
+  for (const wendrel::ShapeInfo& info : wendrel::kShapes)
+    book[info.shape] = SavedSolveStats(info.shape);
+  return book;
+}
+
 void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats) {
   QSettings settings;
   settings.beginGroup(StatsGroup(shape));

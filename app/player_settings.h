@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "assembly/puzzle_game.h"
 #include "assembly/solve_stats.h"
 #include "shapes/shape_catalogue.h"
 
@@ -18,6 +19,8 @@ bool TimerShown();
 void SaveTimerShown(bool shown);
 
 wendrel::SolveStats SavedSolveStats(wendrel::Shape shape);
+// Those of every shape, for the game record, which books each solve.
+wendrel::SolveBook SavedSolveBook();
 void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats);
 // Forgets the statistics of every shape.
 void ClearSolveStats();

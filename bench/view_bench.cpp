@@ -70,11 +70,16 @@ class SilentServices : public UserServices {
   QString SaveFileName(QWidget*, const QString&) override { return {}; }
 };
 
+// The game record that the view plays; a base, so that it is made before the view.
+struct BenchGame {
+  wendrel::PuzzleGame game;
+};
+
 // The real view, shown with a viewport of the given size, with a generated puzzle and
 // its handlers opened up.
-class BenchView : public CMorvaneView {
+class BenchView : private BenchGame, public CMorvaneView {
  public:
-  BenchView(UserServices& services, QSize viewportSize) : CMorvaneView(services) {
+  BenchView(UserServices& services, QSize viewportSize) : CMorvaneView(services, game) {
     resize(viewportSize);
     show();
     resize(viewportSize + (size() - viewport()->size()));

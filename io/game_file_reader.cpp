@@ -107,18 +107,18 @@ PieceGroup ReadGroup(const Json& value) {
   return group;
 }
 
-PuzzleState ReadState(const Json& value) {
+std::pair<PuzzleId, PuzzleState> ReadState(const Json& value) {
   if (!value.is_object())
     throw Damaged("", "is not an object");
-  PuzzleState state;
-  state.puzzle.shape = ShapeOf(Member(value, "shape"), "shape");
-  state.puzzle.number = PuzzleNumber(Member(value, "number"), "number");
+  std::pair<PuzzleId, PuzzleState> state;
+  state.first.shape = ShapeOf(Member(value, "shape"), "shape");
+  state.first.number = PuzzleNumber(Member(value, "number"), "number");
   const Json& groups = Member(value, "groups");
   if (!groups.is_array() || groups.empty() || groups.size() > GroupTable::kMaxGroups)
     throw Damaged("groups", ListOf(GroupTable::kMaxGroups, "groups"));
   for (std::size_t g = 0; g < groups.size(); ++g)
-    state.groups.groups[g] = Within("groups", g, [&] { return ReadGroup(groups[g]); });
-  state.groups.count = static_cast<int>(groups.size());
+    state.second.groups.groups[g] = Within("groups", g, [&] { return ReadGroup(groups[g]); });
+  state.second.groups.count = static_cast<int>(groups.size());
   return state;
 }
 
@@ -135,7 +135,7 @@ DecodedFile Decode(const Json& file) {
   decoded.board.number = PuzzleNumber(Member(file, "number"), "number");
   decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
   decoded.solved = Flag(Member(file, "solved"), "solved");
-  PuzzleProgress& progress = decoded.game.progress;
+  PuzzleProgress progress;
   progress.playingMs = WholeNumber(Member(file, "playingMs"), "playingMs", 0,
                                    std::numeric_limits<std::int64_t>::max());
   progress.hints = static_cast<int>(
@@ -149,17 +149,27 @@ DecodedFile Decode(const Json& file) {
     throw Damaged("states", ListOf(GroupHistory::kMaxSteps + 1, "states"));
   std::vector<PuzzleState>& read = decoded.game.states;
   read.reserve(states.size());
-  for (std::size_t i = 0; i < states.size(); ++i)
-    read.push_back(Within("states", i, [&] { return ReadState(states[i]); }));
+  std::vector<PuzzleSegment>& segments = decoded.game.segments;
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    auto [puzzle, state] = Within("states", i, [&] { return ReadState(states[i]); });
+    const auto at = std::find_if(segments.begin(), segments.end(),
+                                 [&](const PuzzleSegment& s) { return s.puzzle == puzzle; });
+    state.segment = static_cast<std::size_t>(at - segments.begin());
+    if (at == segments.end())
+      segments.push_back(PuzzleSegment{puzzle, {}});
+    read.push_back(std::move(state));
+  }
   const std::size_t current = static_cast<std::size_t>(WholeNumber(
       Member(file, "current"), "current", 0, static_cast<std::int64_t>(read.size()) - 1));
   decoded.game.current = current;
 
   const std::string shown = "is not that of states[" + std::to_string(current) + ']';
-  if (decoded.board.shape != read[current].puzzle.shape)
+  PuzzleSegment& board = segments[read[current].segment];
+  if (decoded.board.shape != board.puzzle.shape)
     throw Damaged("shape", shown);
-  if (decoded.board.number != read[current].puzzle.number)
+  if (decoded.board.number != board.puzzle.number)
     throw Damaged("number", shown);
+  board.progress = progress;
   return decoded;
 }
 
@@ -174,24 +184,25 @@ struct Cutter {
 // tables of each against its pieces.
 void Check(DecodedFile& decoded) {
   std::vector<PuzzleState>& states = decoded.game.states;
+  const auto puzzleOf = [&](const PuzzleState& s) { return decoded.game.segments[s.segment].puzzle; };
   std::vector<PuzzleId> puzzles{decoded.board};
   for (const PuzzleState& state : states) {
-    if (std::find(puzzles.begin(), puzzles.end(), state.puzzle) == puzzles.end())
-      puzzles.push_back(state.puzzle);
+    if (std::find(puzzles.begin(), puzzles.end(), puzzleOf(state)) == puzzles.end())
+      puzzles.push_back(puzzleOf(state));
   }
   const auto cutter = std::make_unique<Cutter>();
   for (const PuzzleId& puzzle : puzzles) {
     if (!GeneratePuzzle(puzzle.number, cutter->library, cutter->generator, cutter->pieces,
                         puzzle.shape)) {
       const auto first = std::find_if(states.begin(), states.end(),
-                                      [&](const PuzzleState& s) { return s.puzzle == puzzle; });
+                                      [&](const PuzzleState& s) { return puzzleOf(s) == puzzle; });
       Within("states", static_cast<std::size_t>(first - states.begin()),
              [] { throw Damaged("number", "makes no puzzle"); });
     }
     if (puzzle == decoded.board && PieceFingerprint(cutter->pieces) != decoded.fingerprint)
       throw GameFileFault{GameFileStatus::kOtherPieces, "fingerprint", decoded.fingerprint};
     for (std::size_t i = 0; i < states.size(); ++i) {
-      if (states[i].puzzle == puzzle)
+      if (puzzleOf(states[i]) == puzzle)
         Within("states", i, [&] { CheckGroupTable(states[i].groups, cutter->pieces); });
     }
   }

@@ -23,29 +23,31 @@ Json GroupsJson(const GroupTable& table) {
 
 }  // namespace
 
-std::string WriteGameFile(const SavedGame& game, const PieceSet& board) {
+std::string WriteGameFile(const SavedGame& game, const PieceSet& pieces) {
   if (game.states.empty())
     return {};
   const PuzzleState& shown = game.states[game.current];
+  const PuzzleSegment& board = game.segments[shown.segment];
   Json states = Json::array();
   for (const PuzzleState& state : game.states) {
-    states.push_back({{"shape", InfoOf(state.puzzle.shape).name},
-                      {"number", state.puzzle.number},
+    const PuzzleId& puzzle = game.segments[state.segment].puzzle;
+    states.push_back({{"shape", InfoOf(puzzle.shape).name},
+                      {"number", puzzle.number},
                       {"groups", GroupsJson(state.groups)}});
   }
   const Json file = {
       {"format", "wendrel-game"},
       {"formatVersion", kGameFileFormat},
       {"program", WENDREL_VERSION},
-      {"shape", InfoOf(shown.puzzle.shape).name},
-      {"number", shown.puzzle.number},
-      {"fingerprint", PieceFingerprint(board)},
+      {"shape", InfoOf(board.puzzle.shape).name},
+      {"number", board.puzzle.number},
+      {"fingerprint", PieceFingerprint(pieces)},
       {"solved", shown.groups.count == 1},
-      {"playingMs", game.progress.playingMs},
-      {"hints", game.progress.hints},
-      {"solvedByProgram", game.progress.solvedByProgram},
-      {"clockStarted", game.progress.started},
-      {"solvedBefore", game.progress.solvedBefore},
+      {"playingMs", board.progress.playingMs},
+      {"hints", board.progress.hints},
+      {"solvedByProgram", board.progress.solvedByProgram},
+      {"clockStarted", board.progress.started},
+      {"solvedBefore", board.progress.solvedBefore},
       {"current", game.current},
       {"states", std::move(states)},
   };

@@ -107,7 +107,8 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
     return refuse(GameFileReason(read));
   const PuzzleState& shown = read.game.states[read.game.current];
   // The reader has cut this puzzle already, so the run succeeds.
-  PuzzleRun run(shown.puzzle.number, library, shown.puzzle.shape);
+  const PuzzleId& puzzle = read.game.segments[shown.segment].puzzle;
+  PuzzleRun run(puzzle.number, library, puzzle.shape);
   run.Place(shown.groups);
   // The picture first, for the reason RunSeed gives.
   const int status =

@@ -2,6 +2,7 @@
 
 #include <QScrollBar>
 #include <algorithm>
+#include <chrono>
 
 using wendrel::PieceSet;
 using wendrel::PlayArea;
@@ -25,11 +26,12 @@ qint64 PixelsOf(const QRect& area) {
 
 }  // namespace
 
-CMorvaneView::CMorvaneView(UserServices& services, QWidget* parent)
+CMorvaneView::CMorvaneView(UserServices& services, wendrel::PuzzleGame& game, QWidget* parent)
     : QAbstractScrollArea(parent),
       m_services(services),
       m_pLayerDC(std::make_unique<MemorySurface>()),
-      m_pFrameDC(std::make_unique<MemorySurface>()) {
+      m_pFrameDC(std::make_unique<MemorySurface>()),
+      m_game(game) {
   // Moves arrive with no button held too, so that a drag whose release was missed
   // outside the view goes on showing frames.
   viewport()->setMouseTracking(true);
@@ -122,7 +124,7 @@ void CMorvaneView::resizeEvent(QResizeEvent*) {
   // them all anyway, fits the surfaces to the window.
   const bool remade = FitSurfaces(m_bDragging == 0);
   // A window made smaller can leave groups where no scrolling reaches them.
-  const bool moved = m_game.BringBack(VisibleArea());
+  const bool moved = m_game.BringIntoView(VisibleArea());
   if (m_bDragging != 0 && (remade || moved)) {
     RedrawDragLayers();
     ResetDragFrame(m_ptFrameTravel);
@@ -139,6 +141,8 @@ ScrolledMapping CMorvaneView::Mapping() const {
   return ScrolledMapping(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
 }
 
-void CMorvaneView::SetNextSeed(std::int32_t seed) {
-  m_nNextSeed = seed;
+wendrel::Ms CMorvaneView::Now() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -21,11 +20,11 @@
 class QPaintDevice;
 class QPrinter;
 
-// The one window in which the puzzle is shown and played. It owns the game record (the
-// puzzle being played with its history), the seed of the last Generate, and what is on
-// the screen only: the off-screen surfaces on which a drag draws its picture, the
-// selection and the scroll position. Everything it shows is drawn from the record; the
-// mouse and key handlers turn gestures into the record's moves.
+// The one window in which the puzzle is shown and played. The application owns the game
+// record and lends it to the view, which keeps what is on the screen only: the off-screen
+// surfaces on which a drag draws its picture, the selection and the scroll position.
+// Everything it shows is drawn from the record; the mouse and key handlers turn gestures
+// into the record's moves, each given the time now and the area the player sees.
 //
 // The view scrolls over a 960 × 800 logical surface (one unit a pixel, y down); a window
 // larger than the surface shows more of the logical plane, and the player plays there too.
@@ -33,7 +32,7 @@ class CMorvaneView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  explicit CMorvaneView(UserServices& services, QWidget* parent = nullptr);
+  CMorvaneView(UserServices& services, wendrel::PuzzleGame& game, QWidget* parent = nullptr);
   ~CMorvaneView() override;
 
   // After creation and after every New: the scroll sizes, and once in the view's life
@@ -46,10 +45,10 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnFilePrintDirect();
   void OnFilePrintPreview();
   // The next Generate uses seed instead of the clock; later ones use the clock again.
-  void SetNextSeed(std::int32_t seed);
+  void SetNextSeed(std::int32_t seed) { m_game.SetNextNumber(seed); }
   // The figure that Generate cuts from now on; the puzzle being played stays.
-  void SetShape(wendrel::Shape shape) { m_shape = shape; }
-  wendrel::Shape NextShape() const { return m_shape; }
+  void SetShape(wendrel::Shape shape) { m_game.SetNextShape(shape); }
+  wendrel::Shape NextShape() const { return m_game.NextShape(); }
   // Every piece back where the scatter put it, as one step that undo takes back.
   void OnRestart();
   // Puts an opened game on the board, as one step that undo takes back; its groups are
@@ -61,11 +60,11 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnHint();
   void OnSolve();
   // The playing time of the puzzle so far, the running clock included.
-  std::int64_t PlayingMs() const;
+  std::int64_t PlayingMs() const { return m_game.PlayingMs(Now()); }
   // The clock stands still while the window is minimised.
-  void SetClockPaused(bool paused);
-  // The game with the running clock's time in it, for saving.
-  const wendrel::PuzzleGame& GameToSave();
+  void SetClockPaused(bool paused) { m_game.Pause(paused, Now()); }
+  // The monotonic time that the record's clock is given, in milliseconds.
+  static wendrel::Ms Now();
   // Take back the last change of the groups, or make the last one taken back again.
   // Neither acts while a drag is open.
   void OnEditUndo();
@@ -76,7 +75,7 @@ class CMorvaneView : public QAbstractScrollArea {
   int Dragging() const { return m_bDragging; }
   // The memory that the four drag surfaces hold, in bytes.
   qsizetype DragSurfaceBytes() const;
-  std::int32_t Seed() const { return m_nSeed; }
+  std::int32_t Seed() const { return m_game.LastNumber(); }
   // The group that the keys act on, or -1.
   int SelectedGroup() const;
 
@@ -134,11 +133,11 @@ class CMorvaneView : public QAbstractScrollArea {
   // whether it did. A mouse move makes nothing.
   bool FitSurfaces(bool mayShrink);
   // Undo or redo one step of the history, unless a drag is open.
-  void StepHistory(bool (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&));
+  void StepHistory(wendrel::PuzzleGame::Step (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&,
+                                                                        wendrel::Ms));
   using GroupChange = wendrel::PuzzleGame::Change;
-  // Drops group 0 by (dx, dy) model units through the record, repaints, and
-  // congratulates when this drop solved the puzzle.
-  void DropFrontGroup(int dx, int dy);
+  // Repaints after a drop or a key's move, and congratulates when it solved the puzzle.
+  void ShowMove(bool solved);
   // Turns or mirrors group g, as one step.
   void ChangeGroup(int g, GroupChange change);
   // The same for the group under point, if any.
@@ -147,10 +146,6 @@ class CMorvaneView : public QAbstractScrollArea {
   void ShowGameChange();
   // The same after the puzzle on the board was replaced.
   void ShowNewPuzzle();
-  // Starts or stops the clock as the game and the window say; a stopped clock's time
-  // goes into the record.
-  void SyncClock();
-  void StopClock();
   // Keyboard play: the selection and its focus cue.
   void SelectNextGroup(bool backwards);
   void ClearSelection();
@@ -181,9 +176,7 @@ class CMorvaneView : public QAbstractScrollArea {
   int m_bDragging = 0;
   QPoint m_ptDragStart;
   int m_nHitGroup = -1;
-  wendrel::PuzzleGame m_game;
-  std::int32_t m_nSeed = 0;
-  wendrel::Shape m_shape = wendrel::kDefaultShape;
+  wendrel::PuzzleGame& m_game;
   // A piece of the group that the keys act on, or -1: piece indices, unlike group
   // indices, survive every raise and join.
   int m_nSelectedPiece = -1;
@@ -198,8 +191,4 @@ class CMorvaneView : public QAbstractScrollArea {
   QPoint m_ptFrameTravel;
   // The window shows the last composed drag frame, and repaints show it again.
   bool m_bFrameShown = false;
-  std::optional<std::int32_t> m_nNextSeed;
-  // Runs while the player's time counts; invalid while it stands still.
-  QElapsedTimer m_clock;
-  bool m_bClockPaused = false;
 };

@@ -1,5 +1,3 @@
-#include <ctime>
-
 #include "view/morvane_view.h"
 #include "view/window_drawing.h"
 
@@ -8,19 +6,13 @@ void CMorvaneView::OnFileGenerate() {
 }
 
 void CMorvaneView::OnGenerate() {
-  m_nSeed = m_nNextSeed.value_or(static_cast<std::int32_t>(std::time(nullptr)));
-  m_nNextSeed.reset();
-  const QString failure =
-      tr("Puzzle creation failed.  Please try again.  \n\r") + QString::number(m_nSeed);
-
-  // The time so far belongs to the puzzle being replaced.
-  StopClock();
-  if (!m_game.Generate(m_shape, m_nSeed)) {
-    SyncClock();
+  // The record takes the number from the clock, or the one given for this Generate.
+  if (!m_game.Generate(Now())) {
+    const QString failure = tr("Puzzle creation failed.  Please try again.  \n\r") +
+                            QString::number(m_game.LastNumber());
     m_services.MessageBox(this, failure, tr("Error"), UserServices::Icon::Stop);
     return;
   }
-
   ShowNewPuzzle();
 }
 
@@ -34,22 +26,14 @@ void CMorvaneView::ShowNewPuzzle() {
 }
 
 bool CMorvaneView::OpenGame(const wendrel::SavedGame& game) {
-  StopClock();
-  if (!m_game.Restore(game, VisibleArea())) {
-    SyncClock();
+  if (!m_game.Restore(game, VisibleArea(), Now()))
     return false;
-  }
   ShowNewPuzzle();
   return true;
 }
 
 void CMorvaneView::OnRestart() {
   // An open drag's release belongs to the pieces as they lie now.
-  if (m_bDragging != 0)
-    return;
-  StopClock();
-  if (m_game.Restart())
+  if (m_bDragging == 0 && m_game.Restart(Now()))
     ShowGameChange();
-  else
-    SyncClock();
 }

@@ -4,16 +4,17 @@
 // with help: no "Congratulations!" box, and the frame says how it was solved.
 
 void CMorvaneView::OnHint() {
-  if (m_bDragging != 0 || !m_game.Hint(SelectedGroup(), VisibleArea()))
+  if (m_bDragging != 0 || !m_game.Hint(SelectedGroup(), VisibleArea(), Now()))
     return;
   ShowGameChange();
-  if (m_game.Solved())
+  if (m_game.LastSolve())
     emit PuzzleSolved();
 }
 
 void CMorvaneView::OnSolve() {
-  if (m_bDragging != 0 || !m_game.Solve(VisibleArea()))
+  if (m_bDragging != 0 || !m_game.Solve(VisibleArea(), Now()))
     return;
   ShowGameChange();
-  emit PuzzleSolved();
+  if (m_game.LastSolve())
+    emit PuzzleSolved();
 }

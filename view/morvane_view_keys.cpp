@@ -106,8 +106,7 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
     default:
       return;
   }
-  m_game.Grab(g);
-  DropFrontGroup(dx, dy);
+  ShowMove(m_game.Move(g, dx, dy, VisibleArea(), Now()));
 }
 
 void CMorvaneView::OnEditUndo() {
@@ -118,10 +117,24 @@ void CMorvaneView::OnEditRedo() {
   StepHistory(&wendrel::PuzzleGame::Redo);
 }
 
-void CMorvaneView::StepHistory(bool (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&)) {
+void CMorvaneView::StepHistory(
+    wendrel::PuzzleGame::Step (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&, wendrel::Ms)) {
   // A table from before the window was made smaller can hold a group out of reach: the
   // record brings it into what the window shows now.
-  if (m_bDragging != 0 || !(m_game.*step)(VisibleArea()))
+  if (m_bDragging != 0)
     return;
-  ShowGameChange();
+  switch ((m_game.*step)(VisibleArea(), Now())) {
+    case wendrel::PuzzleGame::Step::kNone:
+      return;
+    case wendrel::PuzzleGame::Step::kRefused:
+      // Only a hand-edited saved game holds such a state; the board stays as it was.
+      m_services.MessageBox(this,
+                            tr("This move of the opened game does not fit its puzzle, "
+                               "so it cannot be shown."),
+                            QStringLiteral("Wendrel"), UserServices::Icon::Stop);
+      return;
+    case wendrel::PuzzleGame::Step::kDone:
+      ShowGameChange();
+      return;
+  }
 }

@@ -58,8 +58,7 @@ void CMorvaneView::OnLButtonDown(QPoint point) {
   if (m_nHitGroup == -1)
     return;
   m_bDragging = 1;
-  m_game.Grab(m_nHitGroup);
-  SyncClock();
+  m_game.Grab(m_nHitGroup, Now());
   m_ptDragStart = point;
   // The window keeps showing the last frame until the mouse moves or a paint comes.
   m_bFrameShown = false;
@@ -88,11 +87,11 @@ void CMorvaneView::OnLButtonUp(QPoint point) {
   m_bDragging = 0;
   m_bFrameShown = false;
   // Model y runs up, the window's down.
-  DropFrontGroup(point.x() - m_ptDragStart.x(), m_ptDragStart.y() - point.y());
+  // The group stays where the player let it go.
+  ShowMove(m_game.Drop(point.x() - m_ptDragStart.x(), m_ptDragStart.y() - point.y(), Now()));
 }
 
-void CMorvaneView::DropFrontGroup(int dx, int dy) {
-  const bool solved = m_game.Drop(dx, dy, VisibleArea());
+void CMorvaneView::ShowMove(bool solved) {
   ShowGameChange();
   if (solved) {
     m_services.MessageBox(this, tr("Congratulations!"), kAppTitle, UserServices::Icon::None);
@@ -113,12 +112,11 @@ void CMorvaneView::ChangeGroupAt(QPoint point, GroupChange change) {
 }
 
 void CMorvaneView::ChangeGroup(int g, GroupChange change) {
-  m_game.ChangeGroup(g, change, VisibleArea());
+  m_game.ChangeGroup(g, change, VisibleArea(), Now());
   ShowGameChange();
 }
 
 void CMorvaneView::ShowGameChange() {
-  SyncClock();
   InvalidateAndUpdateNow(*viewport());
   emit GameChanged();
 }

@@ -103,15 +103,19 @@ INSTANTIATE_TEST_SUITE_P(Square, OffSurface,
                            return info.param.name;
                          });
 
-TEST(KeepOnSurface, AGroupWithOneVertexOnTheSurfaceStaysExactlyWhereItIs) {
+TEST(KeepOnSurface, AGroupIsInReachOnlyWithAVertexTheMarginInside) {
   PieceSet set;
   RowOfSquares(1).LoadAtHome(set);
-  // The square covers x from 500 to 530: its left side lies on the surface's border.
-  SetPlacement(set, 0, {515, 0}, 0, 0);
+  // The square covers x from position - 15 to position + 15; the surface ends at 500.
+  // With its left side 10 inside the group stays exactly where it is; with it on the
+  // border it can be neither seen nor clicked, and comes in to the margin.
+  SetPlacement(set, 0, {505, 0}, 0, 0);
   const auto before = GroupVertices(set, 0);
   EXPECT_FALSE(set.KeepOnSurface(0, PieceSet::kSurfaceArea));
-  EXPECT_EQ(set.Group(0).position, (DPoint{515, 0}));
   EXPECT_EQ(GroupVertices(set, 0), before);
+  SetPlacement(set, 0, {515, 0}, 0, 0);
+  EXPECT_TRUE(set.KeepOnSurface(0, PieceSet::kSurfaceArea));
+  EXPECT_EQ(set.Group(0).position, (DPoint{505, 0}));
 }
 
 TEST(KeepOnSurface, AGroupWithoutTrianglesIsLeftAlone) {
@@ -132,10 +136,10 @@ TEST(KeepOnSurface, BringsBackAGroupThatATurnSwungOffTheSurface) {
   set.ComputeGroupCentre(0);
   // A bar 120 long about its middle, reaching onto the surface from the right; the
   // second turn swings its near end off.
-  SetPlacement(set, 0, {555, 0}, 0, 0);
+  SetPlacement(set, 0, {545, 0}, 0, 0);
   set.RotateGroup(0);
   set.KeepOnSurface(0, PieceSet::kSurfaceArea);
-  ASSERT_EQ(set.Group(0).position, (DPoint{555, 0}));
+  ASSERT_EQ(set.Group(0).position, (DPoint{545, 0}));
   ASSERT_TRUE(ReachableByAClick(set, 0));
   set.RotateGroup(0);
   ASSERT_FALSE(ReachableByAClick(set, 0));

@@ -8,10 +8,17 @@
 #include "tests/support/recording_user_services.h"
 #include "view/morvane_view.h"
 
+// The game record that a view under test plays, which the application owns in the
+// program; a base, so that it is made before the view that it is lent to.
+struct OwnGame {
+  wendrel::PuzzleGame game;
+};
+
 // The real view with its drawing hooks opened up for tests.
-class ViewUnderTest : public CMorvaneView {
+class ViewUnderTest : private OwnGame, public CMorvaneView {
  public:
-  using CMorvaneView::CMorvaneView;
+  explicit ViewUnderTest(UserServices& services, QWidget* parent = nullptr)
+      : CMorvaneView(services, game, parent) {}
   using CMorvaneView::OnDraw;
   using CMorvaneView::PrintAndReport;
   using CMorvaneView::PrintOn;
