@@ -294,8 +294,6 @@ void CMainFrame::OnGenerateNumber() {
 void CMainFrame::OnStatistics() {
   CStatisticsDlg dialog(m_services, this);
   m_runModal(dialog);
-  // Reset clears the settings' statistics, which the record books into.
-  m_game.SetStats(SavedSolveBook());
 }
 
 void CMainFrame::OnTimer(bool shown) {
@@ -307,9 +305,6 @@ void CMainFrame::OnPuzzleSolved() {
   const std::optional<wendrel::SolveOutcome>& solve = m_game.LastSolve();
   if (!solve)
     return;
-  // A solve undone and made again counts once.
-  if (solve->first)
-    SaveSolveStats(solve->shape, solve->stats);
   const QString time = QString::fromStdString(wendrel::FormatPlayingTime(solve->playingMs));
   QString message;
   if (solve->solvedByProgram)

@@ -68,7 +68,7 @@ class CMainFrame : public QMainWindow {
   void OnStatistics();
   // Shows or hides the time pane; the time is kept either way.
   void OnTimer(bool shown);
-  // Says how the puzzle was solved, and keeps the statistics that a first solve booked.
+  // Says how the puzzle was solved.
   void OnPuzzleSolved();
   // Shows text in the message pane until the next prompt replaces it.
   void ShowMessage(const QString& text);

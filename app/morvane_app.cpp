@@ -58,7 +58,7 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   if (outcome == GameFileIo::Read::Outcome::kFailed)
     return false;
 
-  m_game.SetStats(SavedSolveBook());
+  m_game.SetSolveBook(m_solveBook);
   m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_game, m_runModal);
   RouteCommands();
   CMorvaneView& view = m_pMainFrame->View();

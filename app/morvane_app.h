@@ -7,6 +7,7 @@
 
 #include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
+#include "app/player_settings.h"
 #include "assembly/puzzle_game.h"
 
 class CMainFrame;
@@ -54,6 +55,7 @@ class CMorvaneApp {
   CMorvaneDoc m_doc;
   // Before the frame, which runs its dialogs through it and plays the game.
   DialogRunner m_runModal;
+  SettingsSolveBook m_solveBook;
   wendrel::PuzzleGame m_game;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   // Runs from the first gesture after a write until the next write.

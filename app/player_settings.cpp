@@ -55,11 +55,8 @@ wendrel::SolveStats SavedSolveStats(wendrel::Shape shape) {
   return stats;
 }
 
-wendrel::SolveBook SavedSolveBook() {
-  wendrel::SolveBook book;
-  for (const wendrel::ShapeInfo& info : wendrel::kShapes)
-    book[info.shape] = SavedSolveStats(info.shape);
-  return book;
+void SettingsSolveBook::Write(wendrel::Shape shape, const wendrel::SolveStats& stats) {
+  SaveSolveStats(shape, stats);
 }
 
 void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats) {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "assembly/puzzle_game.h"
+#include "assembly/solve_book.h"
 #include "assembly/solve_stats.h"
 #include "shapes/shape_catalogue.h"
 
@@ -19,8 +19,12 @@ bool TimerShown();
 void SaveTimerShown(bool shown);
 
 wendrel::SolveStats SavedSolveStats(wendrel::Shape shape);
-// Those of every shape, for the game record, which books each solve.
-wendrel::SolveBook SavedSolveBook();
+// The settings' statistics as the game record books its solves into them.
+class SettingsSolveBook : public wendrel::SolveBook {
+ public:
+  wendrel::SolveStats Read(wendrel::Shape shape) const override { return SavedSolveStats(shape); }
+  void Write(wendrel::Shape shape, const wendrel::SolveStats& stats) override;
+};
 void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats);
 // Forgets the statistics of every shape.
 void ClearSolveStats();

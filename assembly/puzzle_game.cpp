@@ -143,10 +143,12 @@ void PuzzleGame::BookSolve() {
   outcome.solvedByProgram = progress.solvedByProgram;
   outcome.first = !progress.solvedBefore;
   progress.solvedBefore = true;
-  SolveStats& stats = m_stats[outcome.shape];
   // A solve undone and made again counts once.
-  if (outcome.first)
+  SolveStats stats = m_pBook->Read(outcome.shape);
+  if (outcome.first) {
     outcome.newBest = stats.Add(outcome.playingMs, progress.Helped());
+    m_pBook->Write(outcome.shape, stats);
+  }
   outcome.stats = stats;
   m_lastSolve = outcome;
 }

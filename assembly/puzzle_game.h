@@ -13,6 +13,7 @@
 #include "assembly/piece_set.h"
 #include "assembly/play_area.h"
 #include "assembly/puzzle_progress.h"
+#include "assembly/solve_book.h"
 #include "assembly/solve_stats.h"
 #include "shapes/shape_catalogue.h"
 #include "shapes/shape_library.h"
@@ -52,9 +53,6 @@ struct SolveOutcome {
   // The shape's statistics after this solve.
   SolveStats stats;
 };
-
-// The statistics of every shape, as the player's settings keep them.
-using SolveBook = std::map<Shape, SolveStats>;
 
 // The game: which puzzle is on the board, its pieces, the history of the player's moves,
 // the clock, the progress on every puzzle of the history, the outcome of a solve and the
@@ -161,9 +159,10 @@ class PuzzleGame {
   // its table does not fit it, or the game has no state.
   bool Restore(const SavedGame& game, const PlayArea& area, Ms now);
 
-  // The statistics, which every first solve books.
-  const SolveBook& Stats() const { return m_stats; }
-  void SetStats(SolveBook stats) { m_stats = std::move(stats); }
+  // Where every first solve is booked; a table of the record's own until one is given,
+  // which must outlive the record.
+  void SetSolveBook(SolveBook& book) { m_pBook = &book; }
+  const SolveBook& Book() const { return *m_pBook; }
 
  private:
   using SegmentId = std::size_t;
@@ -220,7 +219,8 @@ class PuzzleGame {
   bool m_bPaused = false;
   int m_nGroupsAtStart = 0;
   std::optional<SolveOutcome> m_lastSolve;
-  SolveBook m_stats;
+  SolveTable m_ownBook;
+  SolveBook* m_pBook = &m_ownBook;
 };
 
 }  // namespace wendrel

@@ -174,7 +174,7 @@ class Sequence {
       // Closed and started again: the saved game comes back in a new record.
       const SavedGame saved = m_game->Save(m_now);
       auto reopened = std::make_unique<PuzzleGame>();
-      reopened->SetStats(m_game->Stats());
+      reopened->SetSolveBook(m_book);
       ASSERT_TRUE(reopened->Restore(saved, kArea, m_now));
       reopened->Pause(m_tally.paused, m_now);
       m_game = std::move(reopened);
@@ -212,7 +212,7 @@ class Sequence {
     }
     ASSERT_EQ(m_game->PlayingMs(m_now), m_tally.Board().progress.playingMs);
     for (const auto& [shape, want] : m_tally.stats) {
-      const SolveStats& got = m_game->Stats().at(shape);
+      const SolveStats got = m_book.Read(shape);
       ASSERT_EQ(got.solved, want.solved) << "step " << step;
       ASSERT_EQ(got.solvedWithHelp, want.solvedWithHelp) << "step " << step;
       ASSERT_EQ(got.bestMs, want.bestMs) << "step " << step;
@@ -222,7 +222,12 @@ class Sequence {
 
   std::mt19937 m_random;
   Ms m_now = 1'000'000;
-  std::unique_ptr<PuzzleGame> m_game = std::make_unique<PuzzleGame>();
+  SolveTable m_book;
+  std::unique_ptr<PuzzleGame> m_game = [this] {
+    auto game = std::make_unique<PuzzleGame>();
+    game->SetSolveBook(m_book);
+    return game;
+  }();
   bool m_hadPuzzle = false;
   Tally m_tally;
 };
