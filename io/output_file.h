@@ -23,6 +23,11 @@ namespace wendrel {
 //   straight through: renaming over it would replace the FIFO or the device itself.
 // An output that is never committed leaves no temporary file behind. A FIFO whose reader
 // leaves fails the write with a broken pipe; it never ends the program by SIGPIPE.
+//
+// A program killed while writing cannot take its temporary file away. Such files carry
+// the name of their target and the number of the process that made them, in a form that
+// only this writer gives; the next replacement of the same target removes those whose
+// process has ended, and leaves those of a writer still running.
 class OutputFile {
  public:
   // Whether the output may wait for what takes it: a FIFO's reader, a busy device. A
