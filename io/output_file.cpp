@@ -281,8 +281,8 @@ void RemoveLeftTemporaries(const fs::path& target) {
 
 }  // namespace
 
-OutputFile::OutputFile(fs::path path, Waiting waiting)
-    : path_(std::move(path)), waiting_(waiting) {}
+OutputFile::OutputFile(fs::path path, Waiting waiting, Writing writing)
+    : path_(std::move(path)), waiting_(waiting), writing_(writing) {}
 
 OutputFile::~OutputFile() {
   Discard();
@@ -305,6 +305,8 @@ std::error_code OutputFile::Open() {
     case fs::file_type::regular:
       return OpenRegular();
     default:
+      if (writing_ == Writing::kWholeOnly)
+        return FileError::kNotARegularFile;
       return OpenThrough(target.status.type() == fs::file_type::fifo);
   }
 }
@@ -317,9 +319,11 @@ std::error_code OutputFile::OpenRegular() {
     return LastError();
   std::error_code ec;
   const std::uintmax_t links = fs::hard_link_count(target_, ec);
-  if (!ec && links == 1) {
+  const bool wholeOnly = writing_ == Writing::kWholeOnly;
+  if (!ec && (links == 1 || wholeOnly)) {
     ec = OpenTemporary(old);
-    if (ec != std::errc::permission_denied && ec != std::errc::operation_not_permitted) {
+    if (wholeOnly ||
+        (ec != std::errc::permission_denied && ec != std::errc::operation_not_permitted)) {
       CloseFile(old);
       return ec;
     }

@@ -34,8 +34,16 @@ class OutputFile {
   // command-line tool waits as the shell's redirection does; the game never freezes its
   // window on a file, and refuses at once a FIFO that no program reads.
   enum class Waiting { kNever, kAsTheShell };
+  // Where a file cannot be replaced whole. A file the user names is written as the
+  // shell's redirection writes it, in place if need be. A program's own file, which a
+  // kill during the write must never leave half written, is replaced whole or refused:
+  // other names of it keep the old text, a folder that takes no new file or an owner that
+  // a new file cannot have refuses the write with that reason, and anything but a regular
+  // file refuses it as FileError::kNotARegularFile.
+  enum class Writing { kAsTheShell, kWholeOnly };
 
-  explicit OutputFile(std::filesystem::path path, Waiting waiting = Waiting::kNever);
+  explicit OutputFile(std::filesystem::path path, Waiting waiting = Waiting::kNever,
+                      Writing writing = Writing::kAsTheShell);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -60,6 +68,7 @@ class OutputFile {
 
   std::filesystem::path path_;
   Waiting waiting_;
+  Writing writing_;
   std::filesystem::path target_;     // path_ with its symbolic links followed
   std::filesystem::path temporary_;  // set while replacing
   Way way_ = Way::kReplace;
