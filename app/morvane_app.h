@@ -7,6 +7,7 @@
 
 #include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
+#include "app/remembered_game.h"
 
 class CMainFrame;
 class QDialog;
@@ -41,9 +42,9 @@ class CMorvaneApp {
   void SetDialogRunner(DialogRunner runner);
 
   CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
-  // Writes the remembered game now, when Remember Game on Exit is on and no drag is
-  // open; the window's closing and the gestures' timer call it.
-  void RememberGame();
+  // Remembers the game now, when Remember Game on Exit is on and no drag is open; the
+  // window's closing and the gestures' timer call it.
+  void RememberGame(bool atClose = false);
 
  private:
   // The program's routing table: which object handles each command of the frame.
@@ -56,4 +57,7 @@ class CMorvaneApp {
   std::unique_ptr<CMainFrame> m_pMainFrame;
   // Runs from the first gesture after a write until the next write.
   QTimer m_rememberTimer;
+  // Last, so that it goes first: its writes are done while the frame that hears of their
+  // failures still stands.
+  RememberedGame m_remembered{m_services};
 };
