@@ -89,7 +89,8 @@ void CMorvaneApp::RememberGame(bool atClose) {
   const wendrel::PuzzleGame& game = m_pMainFrame->View().GameToSave();
   if (!game.HasPuzzle())
     return;
-  // At close a failure is told in a box, after a gesture in the message pane.
+  // Only the copy of the game is taken here; the text is made and written off the window's
+  // thread, except at close, where the window waits for it.
   GameFileIo::Text text = GameFileIo::TextOf(game);
   if (atClose)
     m_remembered.RememberNow(std::move(text), m_pMainFrame.get());

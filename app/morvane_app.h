@@ -42,8 +42,9 @@ class CMorvaneApp {
   void SetDialogRunner(DialogRunner runner);
 
   CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
-  // Remembers the game now, when Remember Game on Exit is on and no drag is open; the
-  // window's closing and the gestures' timer call it.
+  // Remembers the game, when Remember Game on Exit is on and no drag is open: after a
+  // gesture in the background, at close before the window goes. The window's closing and
+  // the gestures' timer call it.
   void RememberGame(bool atClose = false);
 
  private:

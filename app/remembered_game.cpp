@@ -44,9 +44,13 @@ void ShowBox(UserServices& services, QWidget* owner, const QString& text) {
 
 }  // namespace
 
-RememberedGame::RememberedGame(UserServices& services) : m_services(services) {}
+RememberedGame::RememberedGame(UserServices& services) : m_services(services) {
+  m_writer.setMaxThreadCount(1);
+}
 
-RememberedGame::~RememberedGame() = default;
+RememberedGame::~RememberedGame() {
+  Finish();
+}
 
 QString RememberedGame::Folder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -99,11 +103,15 @@ void RememberedGame::Remember(GameFileIo::Text text) {
     emit Failed(Refusal());
     return;
   }
-  if (const std::optional<QString> failure = Run({m_path, std::move(text)}))
-    emit Failed(tr("The game could not be remembered: %1").arg(*failure));
+  // A write still waiting is overtaken by the newer game.
+  m_waiting = Write{m_path, std::move(text)};
+  if (!m_busy)
+    StartNext();
 }
 
 void RememberedGame::RememberNow(GameFileIo::Text text, QWidget* owner) {
+  m_waiting.reset();
+  Finish();
   if (!m_lock && !ClaimFree()) {
     ShowBox(m_services, owner, Refusal());
     return;
@@ -113,6 +121,8 @@ void RememberedGame::RememberNow(GameFileIo::Text text, QWidget* owner) {
 }
 
 void RememberedGame::Forget() {
+  m_waiting.reset();
+  Finish();
   if (!m_lock)
     return;
   QFile::remove(m_path);
@@ -144,6 +154,31 @@ bool RememberedGame::ClaimFree() {
 QString RememberedGame::Refusal() const {
   return tr("The game cannot be remembered: the folder %1 cannot be written.")
       .arg(QDir::toNativeSeparators(Folder()));
+}
+
+void RememberedGame::StartNext() {
+  m_busy = true;
+  Write write = std::move(*m_waiting);
+  m_waiting.reset();
+  m_writer.start([this, write = std::move(write)] {
+    std::optional<QString> failure = Run(write);
+    QMetaObject::invokeMethod(
+        this,
+        [this, failure = std::move(failure)] {
+          m_busy = false;
+          if (failure)
+            emit Failed(tr("The game could not be remembered: %1").arg(*failure));
+          if (m_waiting)
+            StartNext();
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void RememberedGame::Finish() {
+  m_writer.waitForDone();
+  if (m_waiting)
+    Run(*std::exchange(m_waiting, std::nullopt));
 }
 
 std::optional<QString> RememberedGame::Run(const Write& write) {

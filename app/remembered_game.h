@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <memory>
 #include <optional>
 
@@ -23,7 +24,9 @@ class UserServices;
 //
 // A file is only ever replaced whole, never written in place, so that a kill during the
 // write leaves the old game or the new one; a folder that takes no new file refuses the
-// game.
+// game. After a gesture the text is made and written on a thread of its own from a copy of
+// the game, one write at a time, the newest waiting for its turn; the write at close is
+// done before the window goes.
 class RememberedGame : public QObject {
   Q_OBJECT
 
@@ -42,9 +45,9 @@ class RememberedGame : public QObject {
   std::optional<wendrel::SavedGame> TakeUp(QWidget* owner);
   // The option was turned on: claims a file, or says in a box why no game can be kept.
   void Begin(QWidget* owner);
-  // After a gesture: writes the game; Failed tells of a failure.
+  // After a gesture: writes the game in the background; Failed tells of a failure.
   void Remember(GameFileIo::Text text);
-  // At close: writes the game; a box tells of a failure.
+  // At close: writes the game once the writes under way are done; a box tells of a failure.
   void RememberNow(GameFileIo::Text text, QWidget* owner);
   // The option was turned off: this copy's game is forgotten and its file let go.
   void Forget();
@@ -62,6 +65,9 @@ class RememberedGame : public QObject {
   // Claims the first name that holds no game; false when the folder takes no lock.
   bool ClaimFree();
   QString Refusal() const;
+  void StartNext();
+  // Waits for the write under way and makes the one waiting.
+  void Finish();
   static std::optional<QString> Run(const Write& write);
   // Renames an unreadable file out of the way, never over another; the new name, or empty.
   static QString SetAside(const QString& path);
@@ -69,4 +75,8 @@ class RememberedGame : public QObject {
   UserServices& m_services;
   QString m_path;
   std::unique_ptr<QLockFile> m_lock;
+  std::optional<Write> m_waiting;
+  bool m_busy = false;
+  // Last, so that it is gone, every write done, before the claim is let go.
+  QThreadPool m_writer;
 };
