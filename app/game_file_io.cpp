@@ -64,12 +64,22 @@ GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
   return read;
 }
 
-std::optional<QString> GameFileIo::WriteTo(const QString& path, const wendrel::PuzzleGame& game) {
+GameFileIo::Text GameFileIo::TextOf(const wendrel::PuzzleGame& game) {
   // With no puzzle the saved game has no state, which is the empty file.
-  const std::string text = wendrel::WriteGameFile(game.Save(CMorvaneView::Now()), game.Pieces());
+  return
+      [saved = game.Save(CMorvaneView::Now()), board = game.Pieces()] { return wendrel::WriteGameFile(saved, board); };
+}
+
+std::optional<QString> GameFileIo::WriteTo(const QString& path, const wendrel::PuzzleGame& game) {
+  return WriteTo(path, TextOf(game)());
+}
+
+std::optional<QString> GameFileIo::WriteTo(const QString& path, const std::string& text,
+                                           wendrel::OutputFile::Writing writing) {
   // The shared writer: a file is replaced only once written whole, so that a failed save
   // leaves it as it was.
-  wendrel::OutputFile file(std::filesystem::path(path.toStdU16String()));
+  wendrel::OutputFile file(std::filesystem::path(path.toStdU16String()),
+                           wendrel::OutputFile::Waiting::kNever, writing);
   std::error_code ec = file.Open();
   if (!ec)
     ec = file.Commit(text);

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "assembly/puzzle_game.h"
+#include "io/output_file.h"
 
 // Game files on disk, as the document and the remembered game read and write them: the
 // game file's text through the one output writer, and never a wait on a file that cannot
@@ -21,8 +24,17 @@ class GameFileIo {
     QString reason;           // kFailed: why, as a player reads it
   };
 
+  // A game file's text: made when called, on any thread, from a copy of the game taken
+  // when the function was made, so that the window need not wait for it.
+  using Text = std::function<std::string()>;
+
   static Read ReadFrom(const QString& path);
-  // Writes the game, or with no puzzle on the board the empty file. Returns why it
-  // failed, or nothing.
+  // The text of the game, or with no puzzle on the board the empty text.
+  static Text TextOf(const wendrel::PuzzleGame& game);
+  // Writes the game. Returns why it failed, or nothing.
   static std::optional<QString> WriteTo(const QString& path, const wendrel::PuzzleGame& game);
+  // Writes the text, on any thread. Returns why it failed, or nothing.
+  static std::optional<QString> WriteTo(
+      const QString& path, const std::string& text,
+      wendrel::OutputFile::Writing writing = wendrel::OutputFile::Writing::kAsTheShell);
 };

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QStatusBar>
 #include <utility>
@@ -74,16 +73,14 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   if (outcome == GameFileIo::Read::Outcome::kGame) {
     view.OpenGame(opened);
   } else if (cmdInfo.fileName.isEmpty() && m_pMainFrame->Actions().remember->isChecked()) {
-    QString note;
-    if (const std::optional<wendrel::SavedGame> remembered = RememberedGame::Read(note))
+    if (const std::optional<wendrel::SavedGame> remembered =
+            m_remembered.TakeUp(m_pMainFrame.get()))
       view.OpenGame(*remembered);
-    if (!note.isEmpty())
-      m_pMainFrame->ShowMessage(note);
   }
   return true;
 }
 
-void CMorvaneApp::RememberGame() {
+void CMorvaneApp::RememberGame(bool atClose) {
   if (!m_pMainFrame->Actions().remember->isChecked())
     return;
   // A drag in progress is no finished gesture: its drop will ask again.
@@ -91,8 +88,13 @@ void CMorvaneApp::RememberGame() {
     return;
   if (!m_game.HasPuzzle())
     return;
-  if (const std::optional<QString> failure = RememberedGame::Write(m_game))
-    m_pMainFrame->ShowMessage(tr("The game could not be remembered: %1").arg(*failure));
+  // Only the copy of the game is taken here; the text is made and written off the window's
+  // thread, except at close, where the window waits for it.
+  GameFileIo::Text text = GameFileIo::TextOf(m_game);
+  if (atClose)
+    m_remembered.RememberNow(std::move(text), m_pMainFrame.get());
+  else
+    m_remembered.Remember(std::move(text));
 }
 
 void CMorvaneApp::RouteCommands() {
@@ -121,11 +123,14 @@ void CMorvaneApp::RouteCommands() {
   // The remembered game: written when the window closes and after each finished gesture,
   // at most once a second.
   commands.remember->setChecked(RememberGameOnExit());
-  QObject::connect(commands.remember, &QAction::toggled, &frame, [](bool on) {
+  QObject::connect(commands.remember, &QAction::toggled, &frame, [this, &frame](bool on) {
     SaveRememberGameOnExit(on);
-    if (!on)
-      QFile::remove(RememberedGame::Path());
+    if (on)
+      m_remembered.Begin(&frame);
+    else
+      m_remembered.Forget();
   });
+  QObject::connect(&m_remembered, &RememberedGame::Failed, &frame, &CMainFrame::ShowMessage);
   m_rememberTimer.setSingleShot(true);
   m_rememberTimer.setInterval(kRememberInterval);
   QObject::connect(&m_rememberTimer, &QTimer::timeout, &frame, [this] { RememberGame(); });
@@ -133,7 +138,7 @@ void CMorvaneApp::RouteCommands() {
     if (!m_rememberTimer.isActive())
       m_rememberTimer.start();
   });
-  QObject::connect(&frame, &CMainFrame::Closing, &frame, [this] { RememberGame(); });
+  QObject::connect(&frame, &CMainFrame::Closing, &frame, [this] { RememberGame(true); });
   // The view.
   route(commands.generate, &view, &CMorvaneView::OnGenerate);
   route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);

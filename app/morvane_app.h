@@ -9,6 +9,7 @@
 #include "app/morvane_doc.h"
 #include "app/player_settings.h"
 #include "assembly/puzzle_game.h"
+#include "app/remembered_game.h"
 
 class CMainFrame;
 class QDialog;
@@ -43,9 +44,10 @@ class CMorvaneApp {
   void SetDialogRunner(DialogRunner runner);
 
   CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
-  // Writes the remembered game now, when Remember Game on Exit is on and no drag is
-  // open; the window's closing and the gestures' timer call it.
-  void RememberGame();
+  // Remembers the game, when Remember Game on Exit is on and no drag is open: after a
+  // gesture in the background, at close before the window goes. The window's closing and
+  // the gestures' timer call it.
+  void RememberGame(bool atClose = false);
 
  private:
   // The program's routing table: which object handles each command of the frame.
@@ -60,4 +62,7 @@ class CMorvaneApp {
   std::unique_ptr<CMainFrame> m_pMainFrame;
   // Runs from the first gesture after a write until the next write.
   QTimer m_rememberTimer;
+  // Last, so that it goes first: its writes are done while the frame that hears of their
+  // failures still stands.
+  RememberedGame m_remembered{m_services};
 };

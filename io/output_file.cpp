@@ -8,12 +8,19 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "io/file_errors.h"
 
 #ifdef _WIN32
 #include <io.h>
+#include <process.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <poll.h>
 #include <signal.h>
@@ -60,6 +67,17 @@ bool WaitToWrite(int) {
   return false;
 }
 struct PipeSignalHeld {};
+long long CurrentProcess() {
+  return _getpid();
+}
+bool ProcessLives(long long pid) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+  if (!process)  // a process of another user's is there all the same
+    return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool lives = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  CloseHandle(process);
+  return lives;
+}
 
 #else
 
@@ -133,6 +151,16 @@ class PipeSignalHeld {
   sigset_t before_;
   bool wasPending_ = false;
 };
+long long CurrentProcess() {
+  return getpid();
+}
+// A process of another user's answers EPERM: it lives all the same. A number beyond any
+// process's is taken as living, for kill would read it as a group of processes.
+bool ProcessLives(long long pid) {
+  if (pid <= 0 || pid > INT_MAX)
+    return true;
+  return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
 
 #endif
 
@@ -183,22 +211,78 @@ Target FollowLinks(fs::path path, std::error_code& ec) {
   return {};
 }
 
-// A name beside target for its temporary file, different at each try.
+// A temporary file is named ".NAME.PID-XXXXXXXX.wendrel-part" beside its target NAME: hidden,
+// with the process that writes it and eight random characters, different at each try.
+constexpr std::string_view kTemporaryEnd = ".wendrel-part";
+constexpr char kRandomDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t kRandomLength = 8;
+constexpr std::size_t kMostPidDigits = 10;
+
+fs::path::string_type TemporaryStart(const fs::path& target) {
+  fs::path start = ".";
+  start += target.filename();
+  start += ".";
+  return start.native();
+}
+
 fs::path TemporaryBeside(const fs::path& target) {
   static std::random_device source;
-  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  std::string suffix = ".";
-  for (int i = 0; i < 8; ++i)
-    suffix += kDigits[source() % 36];
-  fs::path temporary = target;
-  temporary += suffix;
-  return temporary;
+  std::string middle = std::to_string(CurrentProcess()) + '-';
+  for (std::size_t i = 0; i < kRandomLength; ++i)
+    middle += kRandomDigits[source() % 36];
+  fs::path name = TemporaryStart(target);
+  name += middle;
+  name += kTemporaryEnd;
+  return target.parent_path() / name;
+}
+
+// The process that made the temporary file of this name for the target whose names start
+// with start, or 0 when the name is no such file's.
+long long MakerOf(const fs::path::string_type& name, const fs::path::string_type& start) {
+  static const fs::path::string_type end = fs::path(kTemporaryEnd).native();
+  if (name.size() <= start.size() + end.size() || name.compare(0, start.size(), start) != 0 ||
+      name.compare(name.size() - end.size(), end.size(), end) != 0)
+    return 0;
+  const fs::path::string_type middle =
+      name.substr(start.size(), name.size() - start.size() - end.size());
+  const std::size_t dash = middle.find('-');
+  if (dash == 0 || dash > kMostPidDigits || middle.size() != dash + 1 + kRandomLength)
+    return 0;
+  long long pid = 0;
+  for (std::size_t i = 0; i < dash; ++i) {
+    if (middle[i] < '0' || middle[i] > '9')
+      return 0;
+    pid = pid * 10 + (middle[i] - '0');
+  }
+  for (std::size_t i = dash + 1; i < middle.size(); ++i) {
+    const auto c = middle[i];
+    if ((c < '0' || c > '9') && (c < 'a' || c > 'z'))
+      return 0;
+  }
+  return pid;
+}
+
+// Removes the temporary files that processes now ended left beside target, killed before
+// they could commit or discard them. One whose maker still runs may be being written.
+// Whatever fails here leaves the file for the next time.
+void RemoveLeftTemporaries(const fs::path& target) {
+  const fs::path::string_type start = TemporaryStart(target);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code ec;
+  for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+    const long long maker = MakerOf(entry->path().filename().native(), start);
+    if (maker == 0 || ProcessLives(maker))
+      continue;
+    std::error_code ignored;
+    if (fs::is_regular_file(entry->symlink_status(ignored)))
+      fs::remove(entry->path(), ignored);
+  }
 }
 
 }  // namespace
 
-OutputFile::OutputFile(fs::path path, Waiting waiting)
-    : path_(std::move(path)), waiting_(waiting) {}
+OutputFile::OutputFile(fs::path path, Waiting waiting, Writing writing)
+    : path_(std::move(path)), waiting_(waiting), writing_(writing) {}
 
 OutputFile::~OutputFile() {
   Discard();
@@ -221,6 +305,8 @@ std::error_code OutputFile::Open() {
     case fs::file_type::regular:
       return OpenRegular();
     default:
+      if (writing_ == Writing::kWholeOnly)
+        return FileError::kNotARegularFile;
       return OpenThrough(target.status.type() == fs::file_type::fifo);
   }
 }
@@ -233,9 +319,11 @@ std::error_code OutputFile::OpenRegular() {
     return LastError();
   std::error_code ec;
   const std::uintmax_t links = fs::hard_link_count(target_, ec);
-  if (!ec && links == 1) {
+  const bool wholeOnly = writing_ == Writing::kWholeOnly;
+  if (!ec && (links == 1 || wholeOnly)) {
     ec = OpenTemporary(old);
-    if (ec != std::errc::permission_denied && ec != std::errc::operation_not_permitted) {
+    if (wholeOnly ||
+        (ec != std::errc::permission_denied && ec != std::errc::operation_not_permitted)) {
       CloseFile(old);
       return ec;
     }
@@ -251,6 +339,7 @@ std::error_code OutputFile::OpenRegular() {
 }
 
 std::error_code OutputFile::OpenTemporary(int oldFd) {
+  RemoveLeftTemporaries(target_);
   for (int tries = 0; tries < 100; ++tries) {
     const fs::path temporary = TemporaryBeside(target_);
     const int fd = CreateNew(temporary);

@@ -23,14 +23,27 @@ namespace wendrel {
 //   straight through: renaming over it would replace the FIFO or the device itself.
 // An output that is never committed leaves no temporary file behind. A FIFO whose reader
 // leaves fails the write with a broken pipe; it never ends the program by SIGPIPE.
+//
+// A program killed while writing cannot take its temporary file away. Such files carry
+// the name of their target and the number of the process that made them, in a form that
+// only this writer gives; the next replacement of the same target removes those whose
+// process has ended, and leaves those of a writer still running.
 class OutputFile {
  public:
   // Whether the output may wait for what takes it: a FIFO's reader, a busy device. A
   // command-line tool waits as the shell's redirection does; the game never freezes its
   // window on a file, and refuses at once a FIFO that no program reads.
   enum class Waiting { kNever, kAsTheShell };
+  // Where a file cannot be replaced whole. A file the user names is written as the
+  // shell's redirection writes it, in place if need be. A program's own file, which a
+  // kill during the write must never leave half written, is replaced whole or refused:
+  // other names of it keep the old text, a folder that takes no new file or an owner that
+  // a new file cannot have refuses the write with that reason, and anything but a regular
+  // file refuses it as FileError::kNotARegularFile.
+  enum class Writing { kAsTheShell, kWholeOnly };
 
-  explicit OutputFile(std::filesystem::path path, Waiting waiting = Waiting::kNever);
+  explicit OutputFile(std::filesystem::path path, Waiting waiting = Waiting::kNever,
+                      Writing writing = Writing::kAsTheShell);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -55,6 +68,7 @@ class OutputFile {
 
   std::filesystem::path path_;
   Waiting waiting_;
+  Writing writing_;
   std::filesystem::path target_;     // path_ with its symbolic links followed
   std::filesystem::path temporary_;  // set while replacing
   Way way_ = Way::kReplace;

@@ -1,5 +1,5 @@
-// Saving and opening games, and the game remembered on exit, as a player meets them: the
-// real commands, the recorder in place of the file dialogs and message boxes.
+// Saving and opening games as a player meets them: the real commands, the recorder in place
+// of the file dialogs and message boxes.
 
 #include <QFile>
 #include <QSettings>
@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/remembered_game.h"
 #include "tests/app/started_app.h"
 
 namespace {
@@ -16,13 +15,9 @@ class GameFileCommands : public StartedApp {
  protected:
   void SetUp() override {
     QSettings().clear();
-    QFile::remove(RememberedGame::Path());
     StartedApp::SetUp();
   }
-  void TearDown() override {
-    QSettings().clear();
-    QFile::remove(RememberedGame::Path());
-  }
+  void TearDown() override { QSettings().clear(); }
 
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(View().viewport(), key, modifiers);
@@ -134,29 +129,6 @@ TEST_F(GameFileCommands, UndoGoesBackThroughTheOpenedGamesHistoryToTheGameBefore
   MenuItem("&Edit", "&Undo")->trigger();
   EXPECT_EQ(View().Game().Number(), kOtherSeed);
   EXPECT_EQ(Layout(View().Pieces()), other);
-}
-
-TEST_F(GameFileCommands, ARememberedGameComesBackAndOneThatCannotBeReadIsSetAside) {
-  QAction* remember = MenuItem("&File", "Re&member Game on Exit");
-  EXPECT_FALSE(remember->isChecked()) << "off unless chosen";
-  remember->trigger();
-  Play();
-  const std::vector<double> layout = Layout(View().Pieces());
-  // Closing the last window would end the tests' application too.
-  QGuiApplication::setQuitOnLastWindowClosed(false);
-  Frame().close();
-  QGuiApplication::setQuitOnLastWindowClosed(true);
-  Start({});
-  EXPECT_EQ(Layout(View().Pieces()), layout);
-
-  QFile broken(RememberedGame::Path());
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write("{\"format\":");
-  broken.close();
-  Start({});
-  EXPECT_FALSE(View().Game().HasPuzzle());
-  EXPECT_TRUE(StatusMessage().contains("could not be read")) << StatusMessage().toStdString();
-  EXPECT_FALSE(QFile::exists(RememberedGame::Path()));
 }
 
 }  // namespace

@@ -237,6 +237,25 @@ TEST_F(OutputFileTest, FileWithOtherNamesIsWrittenInPlaceUnderAllOfThem) {
   EXPECT_EQ(EntriesIn(scratch_.path()), 2);
 }
 
+// A writer killed mid-write leaves its temporary files. The next write of a target takes
+// away that target's, and leaves another target's, a live writer's and the user's files.
+TEST_F(OutputFileTest, TemporaryFilesOfAKilledWriterGoAtTheNextWriteOfTheirTarget) {
+  const fs::path game = InScratch("game.txt"), other = InScratch("other.txt");
+  MakeFile(InScratch("game.txt.1234-backup"), "the user's");
+  OutputFile live(game);
+  ASSERT_FALSE(live.Open());
+  EXPECT_FALSE(InChild([&] {
+    const std::error_code ec = (new OutputFile(other))->Open();  // never discarded
+    return ec ? ec : (new OutputFile(game))->Open();
+  }));
+  EXPECT_EQ(EntriesIn(scratch_.path()), 4);
+  ASSERT_FALSE(Write(game, "new"));
+  EXPECT_EQ(EntriesIn(scratch_.path()), 4) << "the killed writer's of other.txt stays";
+  ASSERT_FALSE(live.Commit("live")) << "the live writer's temporary file stayed";
+  ASSERT_FALSE(Write(other, "new"));
+  EXPECT_EQ(EntriesIn(scratch_.path()), 3);
+}
+
 // An output that may not wait refuses a FIFO that no program reads, gives up on a reader
 // that takes nothing, and reports a reader that left as a broken pipe, not by SIGPIPE.
 TEST_F(OutputFileTest, OutputThatMayNotWaitNeverWaitsOnAFifo) {
