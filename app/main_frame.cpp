@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -12,6 +13,7 @@
 #include "app/generate_number_dlg.h"
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
+#include "app/menu_mnemonic.h"
 #include "app/more_games_dlg.h"
 #include "app/player_settings.h"
 #include "app/product_info.h"
@@ -42,6 +44,7 @@ CMainFrame::CMainFrame(UserServices& services, wendrel::PuzzleGame& game,
   // The View menu holds the bars' own show and hide commands, so the bars come first.
   createToolBars();
   createStatusBar();
+  createFigureCommands();
   createMenus();
 }
 
@@ -240,6 +243,8 @@ void CMainFrame::createMenus() {
   QMenu* shapeMenu = fileMenu->addMenu(tr("S&hape"));
   shapeMenu->setToolTipsVisible(true);
   shapeMenu->addActions(m_shapeActs);
+  shapeMenu->addSeparator();
+  shapeMenu->addAction(m_moreFiguresAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_fileOpenAct);
   fileMenu->addAction(m_fileSaveAct);
@@ -250,6 +255,8 @@ void CMainFrame::createMenus() {
   fileMenu->addAction(m_filePrintAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_exitAct);
+  fileMenu->addSeparator();
+  fileMenu->addAction(m_chooseFigureAct);
 
   QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
   editMenu->addAction(m_editUndoAct);
@@ -262,12 +269,16 @@ void CMainFrame::createMenus() {
   viewMenu->addAction(m_wndToolBar->toggleViewAction());
   viewMenu->addAction(m_statusBarAct);
   viewMenu->addAction(m_timerAct);
+  viewMenu->addAction(m_figureDock->toggleViewAction());
 
   QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
   helpMenu->addAction(m_instructionsAct);
   helpMenu->addAction(m_termsOfUseAct);
   helpMenu->addAction(m_moreGamesAct);
   helpMenu->addAction(m_aboutAct);
+
+  for (QAction* item : {m_chooseFigureAct, m_moreFiguresAct, m_figureDock->toggleViewAction()})
+    GiveOwnMnemonic(*item);
 }
 
 void CMainFrame::OnInstructions() {

@@ -8,8 +8,10 @@
 #include "assembly/puzzle_game.h"
 #include "shapes/shape_catalogue.h"
 
+class CFigurePane;
 class CMorvaneView;
 class QAction;
+class QDockWidget;
 class QLabel;
 class QStatusBar;
 class QToolBar;
@@ -73,6 +75,13 @@ class CMainFrame : public QMainWindow {
   // Shows text in the message pane until the next prompt replaces it.
   void ShowMessage(const QString& text);
 
+  // The figure chooser: the figure picked becomes the chosen shape, remembered, and a
+  // puzzle of it is made at once, one step that undo takes back.
+  void OnChooseFigure();
+  // A window that was given no size opens with the figure pane beside the play area that
+  // it would have had without the pane.
+  void setVisible(bool visible) override;
+
  signals:
   // The window is about to close, and the game with it.
   void Closing();
@@ -94,6 +103,10 @@ class CMainFrame : public QMainWindow {
   void showGameState();
   void showPlayingTime();
   QAction* shapeCommand(wendrel::Shape shape);
+  // File > Choose Figure..., Shape > More Figures... and the figure pane with its View
+  // item; the frame wires them itself, as they act on its own dialog, view and pane.
+  void createFigureCommands();
+  QSize openingSize() const;
 
   UserServices& m_services;
   wendrel::PuzzleGame& m_game;
@@ -130,4 +143,8 @@ class CMainFrame : public QMainWindow {
   QAction* m_fileSaveAsAct = nullptr;
   QAction* m_rememberAct = nullptr;
   QList<QAction*> m_shapeActs;
+  QAction* m_chooseFigureAct = nullptr;
+  QAction* m_moreFiguresAct = nullptr;
+  QDockWidget* m_figureDock = nullptr;
+  CFigurePane* m_figurePane = nullptr;
 };

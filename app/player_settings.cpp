@@ -8,6 +8,7 @@ namespace {
 const QString kShapeKey = QStringLiteral("Game/Shape");
 const QString kRememberKey = QStringLiteral("Game/RememberOnExit");
 const QString kTimerKey = QStringLiteral("View/Timer");
+const QString kFigureOutlineKey = QStringLiteral("View/FigureOutline");
 const QString kStatsGroup = QStringLiteral("Statistics");
 
 QString StatsGroup(wendrel::Shape shape) {
@@ -40,6 +41,14 @@ bool TimerShown() {
 
 void SaveTimerShown(bool shown) {
   QSettings().setValue(kTimerKey, shown);
+}
+
+bool FigureOutlineShown() {
+  return QSettings().value(kFigureOutlineKey, true).toBool();
+}
+
+void SaveFigureOutlineShown(bool shown) {
+  QSettings().setValue(kFigureOutlineKey, shown);
 }
 
 wendrel::SolveStats SavedSolveStats(wendrel::Shape shape) {

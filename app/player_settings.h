@@ -18,6 +18,10 @@ void SaveRememberGameOnExit(bool on);
 bool TimerShown();
 void SaveTimerShown(bool shown);
 
+// Whether the pane with the figure being played shows; it does until the player hides it.
+bool FigureOutlineShown();
+void SaveFigureOutlineShown(bool shown);
+
 wendrel::SolveStats SavedSolveStats(wendrel::Shape shape);
 // The settings' statistics as the game record books its solves into them.
 class SettingsSolveBook : public wendrel::SolveBook {

@@ -23,9 +23,10 @@ TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(ItemTexts(Menu("&File")),
             QStringList({"&Generate", "Generate &Number...", "&Restart Puzzle", "S&hape", "-",
                          "&Open...", "&Save", "Save &As...", "Re&member Game on Exit", "-",
-                         "S&tatistics...", "&Print...", "-", "E&xit"}));
+                         "S&tatistics...", "&Print...", "-", "E&xit", "-", "Choose &Figure..."}));
   EXPECT_EQ(ItemTexts(Menu("&Edit")), QStringList({"&Undo", "&Redo", "-", "&Hint", "S&olve"}));
-  EXPECT_EQ(ItemTexts(Menu("&View")), QStringList({"&Toolbar", "&Status Bar", "T&imer"}));
+  EXPECT_EQ(ItemTexts(Menu("&View")),
+            QStringList({"&Toolbar", "&Status Bar", "T&imer", "Figure Out&line"}));
   EXPECT_EQ(ItemTexts(Menu("&Help")), QStringList({"&Instructions...", "&Terms of use...",
                                                    "&More Games...", "&About Wendrel..."}));
 }

@@ -1,0 +1,113 @@
+// The figure chooser and the figure pane, as a player finds them.
+
+#include <QDialog>
+#include <QDockWidget>
+#include <QListWidget>
+#include <QSettings>
+#include <QTest>
+#include <functional>
+
+#include "app/player_settings.h"
+#include "tests/app/started_app.h"
+#include "tests/view/mouse_driver.h"
+#include "view/figure_pane.h"
+
+namespace {
+
+using wendrel::Shape;
+
+class FigureCommands : public StartedApp {
+ protected:
+  void SetUp() override {
+    QSettings().clear();
+    StartedApp::SetUp();
+  }
+  void TearDown() override { QSettings().clear(); }
+
+  // Opens the chooser from item, lets play act on its grid, and returns the tiles' texts.
+  QStringList Choose(QAction* item, const std::function<void(QListWidget&)>& play) {
+    QStringList tiles;
+    app->SetDialogRunner([&](QDialog& dialog) {
+      dialog.show();
+      auto& grid = *dialog.findChild<QListWidget*>();
+      for (int i = 0; i < grid.count(); ++i)
+        tiles << grid.item(i)->text();
+      play(grid);
+    });
+    item->trigger();
+    return tiles;
+  }
+  QAction* ChooseFigure() const { return MenuItem("&File", "Choose &Figure..."); }
+  QDockWidget* Dock() const { return Frame().findChild<QDockWidget*>(); }
+  QImage Target() const { return Dock()->widget()->grab().toImage(); }
+};
+
+TEST_F(FigureCommands, TheChooserShowsEveryFigureWithItsSolvedMarkAndBestTime) {
+  SaveSolveStats(Shape::kHeart, {.solved = 2, .solvedWithHelp = 1, .bestMs = 125'000});
+  SaveSolveStats(Shape::kOval, {.solved = 1, .solvedWithHelp = 1});
+  Start({});
+  const QStringList tiles =
+      Choose(ChooseFigure(), [](QListWidget& grid) { QTest::keyClick(&grid, Qt::Key_Escape); });
+  EXPECT_EQ(tiles, QStringList({"Three Hearts", "Heart\n✓ 2:05", "Cog Wheel", "Oval\n✓"}));
+  EXPECT_FALSE(View().Game().HasPuzzle()) << "Escape chooses nothing";
+  EXPECT_EQ(View().NextShape(), Shape::kThreeHearts);
+}
+
+TEST_F(FigureCommands, ReturnStartsAPuzzleOfTheFigureAndUndoTakesItBack) {
+  View().SetNextSeed(kSeed);
+  View().OnGenerate();
+  const std::vector<double> before = Layout(View().Pieces());
+  View().SetNextSeed(kSeed);
+  Choose(ChooseFigure(), [](QListWidget& grid) {
+    QTest::keyClick(&grid, Qt::Key_End);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QTest::keyClick(&grid, Qt::Key_Return);
+  });
+  EXPECT_EQ(View().Game().PuzzleShape(), Shape::kCogWheel);
+  EXPECT_TRUE(Frame().Actions().shapes[2]->isChecked());
+  EXPECT_EQ(SavedShape(), Shape::kCogWheel);
+
+  MenuItem("&Edit", "&Undo")->trigger();
+  EXPECT_EQ(View().Game().PuzzleShape(), Shape::kThreeHearts);
+  EXPECT_EQ(Layout(View().Pieces()), before);
+}
+
+TEST_F(FigureCommands, ADoubleClickInTheShapeMenusChooserChoosesTheTile) {
+  QAction* more = MenuItem("&File", "S&hape")->menu()->actions().last();
+  Choose(more, [](QListWidget& grid) {
+    MouseDriver(grid.viewport())
+        .DoubleClick(Qt::LeftButton, grid.visualItemRect(grid.item(1)).center());
+  });
+  EXPECT_EQ(View().Game().PuzzleShape(), Shape::kHeart);
+}
+
+TEST_F(FigureCommands, ThePaneShowsTheNextFigureUntilAPuzzleIsOnTheBoard) {
+  ASSERT_TRUE(Dock()->isVisible());
+  EXPECT_FALSE(Dock()->geometry().intersects(View().geometry()));
+  Frame().Actions().shapes[3]->trigger();
+  const QImage oval = Target();
+  Frame().Actions().shapes[1]->trigger();
+  const QImage heart = Target();
+  EXPECT_NE(heart, oval);
+
+  View().OnGenerate();
+  Frame().Actions().shapes[3]->trigger();
+  EXPECT_EQ(Target(), heart) << "the puzzle on the board is a heart";
+  View().OnGenerate();
+  EXPECT_EQ(Target(), oval);
+}
+
+TEST_F(FigureCommands, HidingThePaneIsRememberedAndThePaneAddsToThePlayAreasSize) {
+  const QSize withPane = View().viewport()->size();
+  const int windowWithPane = Frame().width();
+  MenuItem("&View", "Figure Out&line")->trigger();
+  EXPECT_FALSE(Dock()->isVisible());
+
+  Start({});
+  EXPECT_FALSE(Dock()->isVisible());
+  EXPECT_FALSE(MenuItem("&View", "Figure Out&line")->isChecked());
+  EXPECT_EQ(View().viewport()->size(), withPane);
+  EXPECT_LT(Frame().width(), windowWithPane);
+}
+
+}  // namespace

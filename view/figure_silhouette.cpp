@@ -1,0 +1,50 @@
+#include "view/figure_silhouette.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "shapes/shape_library.h"
+
+QPainterPath FigureSilhouette(const wendrel::ShapeOutline& outline, const QRectF& rect) {
+  QPainterPath path;
+  if (outline.vertexCount < 3)
+    return path;
+  const wendrel::OutlineBounds bounds = outline.ComputeBounds();
+  const double width = bounds.maxX - bounds.minX;
+  const double height = bounds.maxY - bounds.minY;
+  if (width <= 0.0 || height <= 0.0)
+    return path;
+  const double scale = std::min(rect.width() / width, rect.height() / height);
+  const double midX = (bounds.minX + bounds.maxX) / 2.0;
+  const double midY = (bounds.minY + bounds.maxY) / 2.0;
+  const QPointF centre = rect.center();
+  const auto place = [&](const wendrel::DPoint& p) {
+    return QPointF(centre.x() + (p.x - midX) * scale, centre.y() - (p.y - midY) * scale);
+  };
+  path.moveTo(place(outline.vertices[0]));
+  for (int i = 1; i < outline.vertexCount; ++i)
+    path.lineTo(place(outline.vertices[i]));
+  path.closeSubpath();
+  return path;
+}
+
+QPixmap SilhouettePixmap(const wendrel::ShapeOutline& outline, QSize size, qreal ratio,
+                         const QColor& colour) {
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // A margin of a twelfth of the side keeps pictures set side by side from touching.
+  const QRectF room = QRectF(QPointF(0, 0), QSizeF(size));
+  const qreal margin = std::min(room.width(), room.height()) / 12;
+  painter.fillPath(FigureSilhouette(outline, room.adjusted(margin, margin, -margin, -margin)),
+                   colour);
+  return pixmap;
+}
+
+const wendrel::ShapeOutline& BuiltInOutline(wendrel::Shape shape) {
+  // The tables are filled once and only read afterwards.
+  static const wendrel::ShapeLibrary library;
+  return library.Slot(wendrel::InfoOf(shape).slot);
+}
