@@ -240,6 +240,7 @@ void CMainFrame::createMenus() {
   fileMenu->addAction(m_fileGenerateAct);
   fileMenu->addAction(m_generateNumberAct);
   fileMenu->addAction(m_restartAct);
+  fileMenu->addAction(m_chooseFigureAct);
   QMenu* shapeMenu = fileMenu->addMenu(tr("S&hape"));
   shapeMenu->setToolTipsVisible(true);
   shapeMenu->addActions(m_shapeActs);
@@ -255,8 +256,6 @@ void CMainFrame::createMenus() {
   fileMenu->addAction(m_filePrintAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_exitAct);
-  fileMenu->addSeparator();
-  fileMenu->addAction(m_chooseFigureAct);
 
   QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
   editMenu->addAction(m_editUndoAct);
