@@ -39,15 +39,15 @@ std::optional<TableFault> MembershipFault(const GroupTable& table, int pieceCoun
       const int p = group.pieces[j];
       const std::string field = GroupField(g) + ".pieces[" + std::to_string(j) + ']';
       if (p < 0 || p >= pieceCount)
-        return TableFault{field, "is not a piece of this puzzle"};
+        return TableFault{field, TableFault::Kind::kNotAPiece};
       if (groupOf[p] != -1)
-        return TableFault{field, "repeats piece " + std::to_string(p)};
+        return TableFault{field, TableFault::Kind::kRepeatedPiece, p};
       groupOf[p] = g;
     }
   }
   for (int p = 0; p < pieceCount; ++p) {
     if (groupOf[p] == -1)
-      return TableFault{"groups", "leave out piece " + std::to_string(p)};
+      return TableFault{"groups", TableFault::Kind::kMissingPiece, p};
   }
   return std::nullopt;
 }
@@ -57,7 +57,7 @@ std::optional<TableFault> FitTable(GroupTable& table, PieceSet& pieces) {
     return fault;
   for (int g = 0; g < table.count; ++g) {
     if (!Joined(table.groups[g], pieces))
-      return TableFault{GroupField(g) + ".pieces", "do not all meet in the solved puzzle"};
+      return TableFault{GroupField(g) + ".pieces", TableFault::Kind::kApart};
   }
   pieces.Groups() = table;
   for (int g = 0; g < table.count; ++g) {
