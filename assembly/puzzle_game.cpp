@@ -334,7 +334,9 @@ bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area, Ms now) {
   const std::size_t shown = game.states[game.current].segment;
   const PuzzleId puzzle = game.segments[shown].puzzle;
   auto cut = std::make_unique<PieceSet>();
-  if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape))
+  if (game.cut && game.cut->puzzle == puzzle)
+    *cut = game.cut->pieces;
+  else if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape))
     return false;
   const GroupTable scattered = cut->Groups();
   // The board's tables are checked now: undo and redo within its segment cut nothing.

@@ -31,6 +31,12 @@ struct PuzzleSegment {
   bool operator==(const PuzzleSegment&) const = default;
 };
 
+// A puzzle as its Generate cuts and scatters it, before any move.
+struct CutPuzzle {
+  PuzzleId puzzle;
+  PieceSet pieces;
+};
+
 // Everything a saved game holds: each segment of the history once, oldest first, and the
 // history of states, oldest first, each naming its segment by index, with the index of
 // the state on the board. The clock's time so far is in the progress.
@@ -38,6 +44,10 @@ struct SavedGame {
   std::vector<PuzzleSegment> segments;
   std::vector<PuzzleState> states;
   std::size_t current = 0;
+  // The board's puzzle, when whoever read the game has cut it already to check it: Restore
+  // takes it rather than cutting the same puzzle a second time. Shared, as a game is copied
+  // whole on its way from the file to the record.
+  std::shared_ptr<const CutPuzzle> cut;
 };
 
 // How a move that solved the puzzle went, for the player's message and the statistics.
@@ -153,10 +163,11 @@ class PuzzleGame {
   // Generate.
   SavedGame Save(Ms now) const;
   // Puts a saved game in place of this one, as one step that undo takes back. The puzzle
-  // on the board is cut again and its table checked; the other segments' puzzles are cut
-  // when undo or redo reaches them. Their tables must have passed MembershipFault and the
-  // file's own range checks. Returns false, changing nothing, when the puzzle cannot be cut,
-  // its table does not fit it, or the game has no state.
+  // on the board is cut again, unless the game brings it cut, and its table checked; the
+  // other segments' puzzles are cut when undo or redo reaches them. Their tables must have
+  // passed MembershipFault and the file's own range checks. Returns false, changing
+  // nothing, when the puzzle cannot be cut, its table does not fit it, or the game has no
+  // state.
   bool Restore(const SavedGame& game, const PlayArea& area, Ms now);
 
   // Where every first solve is booked; a table of the record's own until one is given,
