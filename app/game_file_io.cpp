@@ -14,19 +14,12 @@
 
 namespace {
 
-// The game file's reason in the player's language, its details filled in at once, so that
-// a detail from the file that holds "%2" stays as it is.
+// The game file's reason in the player's language: io fills in the details, each part
+// translated.
 QString Reason(const wendrel::GameFileRead& result) {
-  const wendrel::GameFileReasonParts parts = wendrel::GameFileReasonWording(result);
-  const QString wording = QCoreApplication::translate("GameFile", parts.wording);
-  const auto detail = [&](std::size_t i) { return QString::fromStdString(parts.details[i]); };
-  switch (parts.details.size()) {
-    case 1:
-      return wording.arg(detail(0));
-    case 2:
-      return wording.arg(detail(0), detail(1));
-  }
-  return wording;
+  return QString::fromStdString(wendrel::GameFileReason(result, [](const char* wording) {
+    return QCoreApplication::translate("GameFile", wording).toStdString();
+  }));
 }
 
 }  // namespace

@@ -1,213 +1,333 @@
-#include <nlohmann/json.hpp>
-
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "assembly/generate_puzzle.h"
+#include "assembly/table_fit.h"
 #include "generator/puzzle_generator.h"
 #include "io/game_file.h"
 #include "io/game_file_fault.h"
-#include "io/group_table_check.h"
+#include "io/json_document.h"
 #include "io/piece_fingerprint.h"
+#include "io/translatable.h"
 
 namespace wendrel {
 
 namespace {
 
-using Json = nlohmann::json;
+using Value = JsonDocument::Value;
+
+// What can be wrong with a field, as the player reads it after the field's name.
+constexpr const char* kMissing = WENDREL_TRANSLATABLE("GameFile", "is missing");
+constexpr const char* kNotWhole = WENDREL_TRANSLATABLE("GameFile", "is not a whole number");
+constexpr const char* kOutOfRange = WENDREL_TRANSLATABLE("GameFile", "is out of range");
+constexpr const char* kNotNumber = WENDREL_TRANSLATABLE("GameFile", "is not a number");
+constexpr const char* kNotFlag = WENDREL_TRANSLATABLE("GameFile", "is not true or false");
+constexpr const char* kNotText = WENDREL_TRANSLATABLE("GameFile", "is not text");
+constexpr const char* kNotObject = WENDREL_TRANSLATABLE("GameFile", "is not an object");
+constexpr const char* kNotGroup =
+    WENDREL_TRANSLATABLE("GameFile", "is not [pieces, x, y, rotation, flipped]");
+constexpr const char* kNotSegment =
+    WENDREL_TRANSLATABLE("GameFile",
+                         "is not [shape, number, playingMs, hints, solvedByProgram, clockStarted, "
+                         "solvedBefore]");
+constexpr const char* kNotPieces =
+    WENDREL_TRANSLATABLE("GameFile", "is not a list of 1 to %1 pieces");
+constexpr const char* kNotGroups =
+    WENDREL_TRANSLATABLE("GameFile", "is not a list of 1 to %1 groups");
+constexpr const char* kNotStates =
+    WENDREL_TRANSLATABLE("GameFile", "is not a list of 1 to %1 states");
+constexpr const char* kNotSegments =
+    WENDREL_TRANSLATABLE("GameFile", "is not a list of 1 to %1 segments");
+constexpr const char* kNoPuzzle = WENDREL_TRANSLATABLE("GameFile", "makes no puzzle");
+constexpr const char* kNotTheBoard = WENDREL_TRANSLATABLE("GameFile", "is not that of states[%1]");
+constexpr const char* kNotTheBoardsSolve =
+    WENDREL_TRANSLATABLE("GameFile", "does not match the groups on the board");
+constexpr const char* kNotAPiece =
+    WENDREL_TRANSLATABLE("GameFile", "is not a piece of this puzzle");
+constexpr const char* kRepeatedPiece = WENDREL_TRANSLATABLE("GameFile", "repeats piece %1");
+constexpr const char* kMissingPiece = WENDREL_TRANSLATABLE("GameFile", "leave out piece %1");
+constexpr const char* kApart =
+    WENDREL_TRANSLATABLE("GameFile", "do not all meet in the solved puzzle");
+
+constexpr std::size_t kMaxStates = GroupHistory::kMaxSteps + 1;
 
 // A file as written, each value of the right kind and in its range; whether its tables
 // fit their puzzles is checked after.
 struct DecodedFile {
   SavedGame game;
-  PuzzleId board;
   std::string fingerprint;
-  bool solved = false;
+  // The field that names the number of the board's puzzle, for a puzzle that cannot be cut.
+  std::string boardNumber;
 };
 
-std::string ListOf(std::size_t most, const char* what) {
-  return "is not a list of 1 to " + std::to_string(most) + ' ' + what;
+Value Member(Value object, const char* key) {
+  const std::optional<Value> member = object.Find(key);
+  if (!member)
+    throw Damaged(key, kMissing);
+  return *member;
 }
 
-const Json& Member(const Json& object, const char* key) {
-  const auto it = object.find(key);
-  if (it == object.end())
-    throw Damaged(key, "is missing");
-  return *it;
+// A list of 1 to most entries.
+Value List(Value value, const char* field, std::size_t most, const char* fault) {
+  if (!value.IsArray() || value.size() == 0 || value.size() > most)
+    throw Damaged(field, fault, std::to_string(most));
+  return value;
 }
 
-std::int64_t WholeNumber(const Json& value, const char* field, std::int64_t least,
-                         std::int64_t most) {
-  if (!value.is_number_integer())
-    throw Damaged(field, "is not a whole number");
-  // JSON's non-negative integers may lie beyond int64.
-  if (value.is_number_unsigned() && value.get<std::uint64_t>() > static_cast<std::uint64_t>(most))
-    throw Damaged(field, "is out of range");
-  const std::int64_t number = value.get<std::int64_t>();
-  if (number < least || number > most)
-    throw Damaged(field, "is out of range");
-  return number;
+// least and most lie within ±2^53, where every whole number is a double.
+std::int64_t WholeNumber(Value value, const char* field, std::int64_t least, std::int64_t most) {
+  if (!value.IsNumber())
+    throw Damaged(field, kNotWhole);
+  if (const std::optional<std::int64_t> exact = value.Integer()) {
+    if (*exact < least || *exact > most)
+      throw Damaged(field, kOutOfRange);
+    return *exact;
+  }
+  // With a fraction or an exponent, or beyond int64: judged by its value, so that 2^64 and
+  // 1e30 are whole numbers out of range, and 2.5 is none.
+  const double x = value.Number();
+  if (x != std::trunc(x))
+    throw Damaged(field, kNotWhole);
+  if (!(x >= static_cast<double>(least) && x <= static_cast<double>(most)))
+    throw Damaged(field, kOutOfRange);
+  return static_cast<std::int64_t>(x);
 }
 
-std::int32_t PuzzleNumber(const Json& value, const char* field) {
+std::int32_t PuzzleNumber(Value value, const char* field) {
   return static_cast<std::int32_t>(WholeNumber(value, field,
                                                std::numeric_limits<std::int32_t>::min(),
                                                std::numeric_limits<std::int32_t>::max()));
 }
 
-bool Flag(const Json& value, const char* field) {
-  if (!value.is_boolean())
-    throw Damaged(field, "is not true or false");
-  return value.get<bool>();
+bool Flag(Value value, const char* field) {
+  if (!value.IsBoolean())
+    throw Damaged(field, kNotFlag);
+  return value.kind() == JsonDocument::Kind::kTrue;
 }
 
-const std::string& Text(const Json& value, const char* field) {
-  if (!value.is_string())
-    throw Damaged(field, "is not text");
-  return value.get_ref<const std::string&>();
+std::string_view Text(Value value, const char* field) {
+  if (!value.IsString())
+    throw Damaged(field, kNotText);
+  return value.Text();
 }
 
-Shape ShapeOf(const Json& value, const char* field) {
-  const std::string& name = Text(value, field);
+Shape ShapeOf(Value value, const char* field) {
+  const std::string_view name = Text(value, field);
   const std::optional<Shape> shape = ShapeNamed(name);
   if (!shape)
-    throw GameFileFault{GameFileStatus::kUnknownShape, field, name};
+    throw GameFileFault{GameFileStatus::kUnknownShape, field, "", std::string(name)};
   return *shape;
 }
 
-double Coordinate(const Json& value, const char* field) {
-  if (!value.is_number())
-    throw Damaged(field, "is not a number");
-  const double x = value.get<double>();
+double Coordinate(Value value, const char* field) {
+  if (!value.IsNumber())
+    throw Damaged(field, kNotNumber);
+  const double x = value.Number();
   if (!std::isfinite(x) || std::fabs(x) > kMaxGamePosition)
-    throw Damaged(field, "is out of range");
+    throw Damaged(field, kOutOfRange);
   return x;
 }
 
-PieceGroup ReadGroup(const Json& value) {
-  if (!value.is_array() || value.size() != 5)
-    throw Damaged("", "is not [pieces, x, y, rotation, flipped]");
-  const Json& members = value[0];
-  if (!members.is_array() || members.empty() || members.size() > PieceGroup::kMaxPieces)
-    throw Damaged("pieces", ListOf(PieceGroup::kMaxPieces, "pieces"));
+PieceGroup ReadGroup(Value value) {
+  if (!value.IsArray() || value.size() != 5)
+    throw Damaged("", kNotGroup);
+  const Value members = List(value.First(), "pieces", PieceGroup::kMaxPieces, kNotPieces);
   PieceGroup group;
-  for (std::size_t j = 0; j < members.size(); ++j) {
+  Value member = members.First();
+  for (std::size_t j = 0; j < members.size(); ++j, member = member.Next()) {
     group.AddPiece(Within("pieces", j, [&] {
-      return static_cast<int>(WholeNumber(members[j], "", 0, PieceRegion::kMaxRegions - 1));
+      return static_cast<int>(WholeNumber(member, "", 0, PieceRegion::kMaxRegions - 1));
     }));
   }
-  group.position = DPoint{Coordinate(value[1], "x"), Coordinate(value[2], "y")};
-  group.rotation = static_cast<int>(WholeNumber(value[3], "rotation", 0, 11));
-  group.flipped = static_cast<int>(WholeNumber(value[4], "flipped", 0, 1));
+  const Value x = members.Next(), y = x.Next(), rotation = y.Next(), flipped = rotation.Next();
+  group.position = DPoint{Coordinate(x, "x"), Coordinate(y, "y")};
+  group.rotation = static_cast<int>(WholeNumber(rotation, "rotation", 0, 11));
+  group.flipped = static_cast<int>(WholeNumber(flipped, "flipped", 0, 1));
   return group;
 }
 
-std::pair<PuzzleId, PuzzleState> ReadState(const Json& value) {
-  if (!value.is_object())
-    throw Damaged("", "is not an object");
-  std::pair<PuzzleId, PuzzleState> state;
-  state.first.shape = ShapeOf(Member(value, "shape"), "shape");
-  state.first.number = PuzzleNumber(Member(value, "number"), "number");
-  const Json& groups = Member(value, "groups");
-  if (!groups.is_array() || groups.empty() || groups.size() > GroupTable::kMaxGroups)
-    throw Damaged("groups", ListOf(GroupTable::kMaxGroups, "groups"));
-  for (std::size_t g = 0; g < groups.size(); ++g)
-    state.second.groups.groups[g] = Within("groups", g, [&] { return ReadGroup(groups[g]); });
-  state.second.groups.count = static_cast<int>(groups.size());
-  return state;
+void ReadGroups(Value value, GroupTable& table) {
+  const Value groups = List(value, "groups", GroupTable::kMaxGroups, kNotGroups);
+  Value group = groups.First();
+  for (std::size_t g = 0; g < groups.size(); ++g, group = group.Next())
+    table.groups[g] = Within("groups", g, [&] { return ReadGroup(group); });
+  table.count = static_cast<int>(groups.size());
 }
 
-DecodedFile Decode(const Json& file) {
-  // A newer format may have changed anything else, so its version is read first.
-  const Json& version = Member(file, "formatVersion");
-  if (version.is_number_unsigned() && version.get<std::uint64_t>() > kGameFileFormat)
-    throw GameFileFault{GameFileStatus::kNewerFormat, "formatVersion", version.dump()};
-  WholeNumber(version, "formatVersion", kGameFileFormat, kGameFileFormat);
-  Text(Member(file, "program"), "program");
-
-  DecodedFile decoded;
-  decoded.board.shape = ShapeOf(Member(file, "shape"), "shape");
-  decoded.board.number = PuzzleNumber(Member(file, "number"), "number");
-  decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
-  decoded.solved = Flag(Member(file, "solved"), "solved");
-  PuzzleProgress progress;
-  progress.playingMs = WholeNumber(Member(file, "playingMs"), "playingMs", 0,
-                                   std::numeric_limits<std::int64_t>::max());
-  progress.hints = static_cast<int>(
-      WholeNumber(Member(file, "hints"), "hints", 0, std::numeric_limits<int>::max()));
-  progress.solvedByProgram = Flag(Member(file, "solvedByProgram"), "solvedByProgram");
-  progress.started = Flag(Member(file, "clockStarted"), "clockStarted");
-  progress.solvedBefore = Flag(Member(file, "solvedBefore"), "solvedBefore");
-
-  const Json& states = Member(file, "states");
-  if (!states.is_array() || states.empty() || states.size() > GroupHistory::kMaxSteps + 1)
-    throw Damaged("states", ListOf(GroupHistory::kMaxSteps + 1, "states"));
-  std::vector<PuzzleState>& read = decoded.game.states;
-  read.reserve(states.size());
-  std::vector<PuzzleSegment>& segments = decoded.game.segments;
-  for (std::size_t i = 0; i < states.size(); ++i) {
-    auto [puzzle, state] = Within("states", i, [&] { return ReadState(states[i]); });
-    const auto at = std::find_if(segments.begin(), segments.end(),
-                                 [&](const PuzzleSegment& s) { return s.puzzle == puzzle; });
-    state.segment = static_cast<std::size_t>(at - segments.begin());
-    if (at == segments.end())
-      segments.push_back(PuzzleSegment{puzzle, {}});
-    read.push_back(std::move(state));
+// Calls read(state) for each state of the file, naming it in any fault.
+template <typename Read>
+void ForEachState(Value file, Read read) {
+  const Value states = List(Member(file, "states"), "states", kMaxStates, kNotStates);
+  Value state = states.First();
+  for (std::size_t i = 0; i < states.size(); ++i, state = state.Next()) {
+    Within("states", i, [&] {
+      if (!state.IsObject())
+        throw Damaged("", kNotObject);
+      read(state);
+    });
   }
-  const std::size_t current = static_cast<std::size_t>(WholeNumber(
-      Member(file, "current"), "current", 0, static_cast<std::int64_t>(read.size()) - 1));
-  decoded.game.current = current;
+}
 
-  const std::string shown = "is not that of states[" + std::to_string(current) + ']';
-  PuzzleSegment& board = segments[read[current].segment];
-  if (decoded.board.shape != board.puzzle.shape)
-    throw Damaged("shape", shown);
-  if (decoded.board.number != board.puzzle.number)
-    throw Damaged("number", shown);
-  board.progress = progress;
+std::size_t Current(Value file, std::size_t states) {
+  return static_cast<std::size_t>(
+      WholeNumber(Member(file, "current"), "current", 0, static_cast<std::int64_t>(states) - 1));
+}
+
+PuzzleProgress Progress(Value playingMs, Value hints, Value solvedByProgram, Value clockStarted,
+                        Value solvedBefore) {
+  PuzzleProgress progress;
+  progress.playingMs = WholeNumber(playingMs, "playingMs", 0, kMaxPlayingMs);
+  progress.hints = static_cast<int>(WholeNumber(hints, "hints", 0, kMaxHints));
+  progress.solvedByProgram = Flag(solvedByProgram, "solvedByProgram");
+  progress.started = Flag(clockStarted, "clockStarted");
+  progress.solvedBefore = Flag(solvedBefore, "solvedBefore");
+  return progress;
+}
+
+PuzzleSegment ReadSegment(Value value) {
+  if (!value.IsArray() || value.size() != 7)
+    throw Damaged("", kNotSegment);
+  PuzzleSegment segment;
+  const Value shape = value.First(), number = shape.Next(), playingMs = number.Next(),
+              hints = playingMs.Next(), solvedByProgram = hints.Next(),
+              clockStarted = solvedByProgram.Next(), solvedBefore = clockStarted.Next();
+  segment.puzzle.shape = ShapeOf(shape, "shape");
+  segment.puzzle.number = PuzzleNumber(number, "number");
+  segment.progress = Progress(playingMs, hints, solvedByProgram, clockStarted, solvedBefore);
+  return segment;
+}
+
+DecodedFile DecodeFormat2(Value file) {
+  DecodedFile decoded;
+  decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
+  std::vector<PuzzleSegment>& segments = decoded.game.segments;
+  const Value list = List(Member(file, "segments"), "segments", kMaxStates, kNotSegments);
+  segments.reserve(list.size());
+  Value segment = list.First();
+  for (std::size_t k = 0; k < list.size(); ++k, segment = segment.Next())
+    segments.push_back(Within("segments", k, [&] { return ReadSegment(segment); }));
+
+  std::vector<PuzzleState>& states = decoded.game.states;
+  states.reserve(List(Member(file, "states"), "states", kMaxStates, kNotStates).size());
+  ForEachState(file, [&](Value state) {
+    PuzzleState& read = states.emplace_back();
+    read.segment = static_cast<std::size_t>(WholeNumber(
+        Member(state, "segment"), "segment", 0, static_cast<std::int64_t>(segments.size()) - 1));
+    ReadGroups(Member(state, "groups"), read.groups);
+  });
+  decoded.game.current = Current(file, states.size());
+  decoded.boardNumber =
+      "segments[" + std::to_string(states[decoded.game.current].segment) + "].number";
   return decoded;
+}
+
+// Format 1: each state names its puzzle, and the progress is the board's alone. Each
+// puzzle becomes one segment, numbered as the history first shows it.
+DecodedFile DecodeFormat1(Value file) {
+  DecodedFile decoded;
+  const PuzzleId board{ShapeOf(Member(file, "shape"), "shape"),
+                       PuzzleNumber(Member(file, "number"), "number")};
+  decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
+  const bool solved = Flag(Member(file, "solved"), "solved");
+  const PuzzleProgress progress =
+      Progress(Member(file, "playingMs"), Member(file, "hints"), Member(file, "solvedByProgram"),
+               Member(file, "clockStarted"), Member(file, "solvedBefore"));
+
+  SavedGame& game = decoded.game;
+  std::map<PuzzleId, std::size_t> segmentOf;
+  game.states.reserve(List(Member(file, "states"), "states", kMaxStates, kNotStates).size());
+  ForEachState(file, [&](Value state) {
+    const PuzzleId puzzle{ShapeOf(Member(state, "shape"), "shape"),
+                          PuzzleNumber(Member(state, "number"), "number")};
+    const auto [at, added] = segmentOf.emplace(puzzle, game.segments.size());
+    if (added)
+      game.segments.push_back(PuzzleSegment{puzzle, puzzle == board ? progress : PuzzleProgress{}});
+    PuzzleState& read = game.states.emplace_back();
+    read.segment = at->second;
+    ReadGroups(Member(state, "groups"), read.groups);
+  });
+  game.current = Current(file, game.states.size());
+
+  const PuzzleState& shown = game.states[game.current];
+  const PuzzleId& puzzle = game.segments[shown.segment].puzzle;
+  if (board.shape != puzzle.shape)
+    throw Damaged("shape", kNotTheBoard, std::to_string(game.current));
+  if (board.number != puzzle.number)
+    throw Damaged("number", kNotTheBoard, std::to_string(game.current));
+  if (solved != (shown.groups.count == 1))
+    throw Damaged("solved", kNotTheBoardsSolve);
+  decoded.boardNumber = "number";
+  return decoded;
+}
+
+DecodedFile Decode(Value file) {
+  // A newer format may have changed anything else, so its version is read first; any whole
+  // number beyond this program's is a newer format, however large.
+  const Value version = Member(file, "formatVersion");
+  if (version.IsNumber() && version.Number() > kGameFileFormat &&
+      version.Number() == std::trunc(version.Number()))
+    throw GameFileFault{GameFileStatus::kNewerFormat, "formatVersion", "",
+                        std::string(version.Literal())};
+  const std::int64_t format = WholeNumber(version, "formatVersion", 1, kGameFileFormat);
+  Text(Member(file, "program"), "program");
+  return format == 1 ? DecodeFormat1(file) : DecodeFormat2(file);
+}
+
+[[noreturn]] void ThrowTableFault(const TableFault& fault) {
+  switch (fault.kind) {
+    case TableFault::Kind::kNotAPiece:
+      throw Damaged(fault.field, kNotAPiece);
+    case TableFault::Kind::kRepeatedPiece:
+      throw Damaged(fault.field, kRepeatedPiece, std::to_string(fault.piece));
+    case TableFault::Kind::kMissingPiece:
+      throw Damaged(fault.field, kMissingPiece, std::to_string(fault.piece));
+    case TableFault::Kind::kApart:
+      break;
+  }
+  throw Damaged(fault.field, kApart);
 }
 
 // What cutting a puzzle again takes; large, so made only for a file that decoded.
 struct Cutter {
   ShapeLibrary library;
   PuzzleGenerator generator;
-  PieceSet pieces;
 };
 
-// Cuts every puzzle of the history once, the one on the board first, and checks the
-// tables of each against its pieces.
+// Cuts the puzzle on the board, matches it against the fingerprint and fits every table
+// of that puzzle to its pieces, which gives them their pivots; the cut goes with the game,
+// so that the record need not cut it again. The tables of other puzzles are checked only
+// as far as their shape's piece count tells: cutting each puzzle of a long history would
+// take far longer than the rest of the reading, and the record cuts a puzzle when undo or
+// redo reaches it.
 void Check(DecodedFile& decoded) {
-  std::vector<PuzzleState>& states = decoded.game.states;
-  const auto puzzleOf = [&](const PuzzleState& s) { return decoded.game.segments[s.segment].puzzle; };
-  std::vector<PuzzleId> puzzles{decoded.board};
-  for (const PuzzleState& state : states) {
-    if (std::find(puzzles.begin(), puzzles.end(), puzzleOf(state)) == puzzles.end())
-      puzzles.push_back(puzzleOf(state));
-  }
+  SavedGame& game = decoded.game;
+  const PuzzleId board = game.segments[game.states[game.current].segment].puzzle;
   const auto cutter = std::make_unique<Cutter>();
-  for (const PuzzleId& puzzle : puzzles) {
-    if (!GeneratePuzzle(puzzle.number, cutter->library, cutter->generator, cutter->pieces,
-                        puzzle.shape)) {
-      const auto first = std::find_if(states.begin(), states.end(),
-                                      [&](const PuzzleState& s) { return puzzleOf(s) == puzzle; });
-      Within("states", static_cast<std::size_t>(first - states.begin()),
-             [] { throw Damaged("number", "makes no puzzle"); });
-    }
-    if (puzzle == decoded.board && PieceFingerprint(cutter->pieces) != decoded.fingerprint)
-      throw GameFileFault{GameFileStatus::kOtherPieces, "fingerprint", decoded.fingerprint};
-    for (std::size_t i = 0; i < states.size(); ++i) {
-      if (puzzleOf(states[i]) == puzzle)
-        Within("states", i, [&] { CheckGroupTable(states[i].groups, cutter->pieces); });
-    }
+  const auto cut = std::make_shared<CutPuzzle>();
+  cut->puzzle = board;
+  PieceSet& pieces = cut->pieces;
+  if (!GeneratePuzzle(board.number, cutter->library, cutter->generator, pieces, board.shape))
+    throw Damaged(decoded.boardNumber, kNoPuzzle);
+  if (PieceFingerprint(pieces) != decoded.fingerprint)
+    throw GameFileFault{GameFileStatus::kOtherPieces, "fingerprint", "", decoded.fingerprint};
+  const GroupTable scattered = pieces.Groups();
+  for (std::size_t i = 0; i < game.states.size(); ++i) {
+    PuzzleState& state = game.states[i];
+    const PuzzleId puzzle = game.segments[state.segment].puzzle;
+    const std::optional<TableFault> fault =
+        puzzle == board ? FitTable(state.groups, pieces)
+                        : MembershipFault(state.groups, InfoOf(puzzle.shape).pieces);
+    if (fault)
+      Within("states", i, [&] { ThrowTableFault(*fault); });
   }
-  if (decoded.solved != (states[decoded.game.current].groups.count == 1))
-    throw Damaged("solved", "does not match the groups on the board");
+  // The fits left their own groups; the record takes the pieces as the scatter left them.
+  pieces.Groups() = scattered;
+  game.cut = cut;
 }
 
 }  // namespace
@@ -222,19 +342,21 @@ GameFileRead ReadGameFile(std::string_view text) {
     read.status = GameFileStatus::kTooLarge;
     return read;
   }
-  const Json file = Json::parse(text, nullptr, false);
-  const auto format = file.is_object() ? file.find("format") : file.end();
-  if (format == file.end() || *format != "wendrel-game") {
+  const std::optional<JsonDocument> document = JsonDocument::Parse(text);
+  const std::optional<Value> format =
+      document && document->Root().IsObject() ? document->Root().Find("format") : std::nullopt;
+  if (!format || !format->IsString() || format->Text() != "wendrel-game") {
     read.status = GameFileStatus::kNotAGame;
     return read;
   }
   try {
-    DecodedFile decoded = Decode(file);
+    DecodedFile decoded = Decode(document->Root());
     Check(decoded);
     read.game = std::move(decoded.game);
   } catch (GameFileFault& fault) {
     read.status = fault.status;
     read.field = std::move(fault.field);
+    read.fault = fault.fault;
     read.detail = std::move(fault.detail);
   }
   return read;

@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "io/game_file.h"
 #include "io/translatable.h"
@@ -20,49 +21,54 @@ std::string Shown(const std::string& text) {
   return text.substr(0, end) + "...";
 }
 
+// Fills in %1 and %2 of a wording in one pass, so that a detail from the file that holds
+// "%2" stays as it is.
+std::string Filled(const std::string& wording, const std::vector<std::string>& details) {
+  std::string text;
+  for (std::size_t i = 0; i < wording.size(); ++i) {
+    const char next = i + 1 < wording.size() ? wording[i + 1] : '\0';
+    if (wording[i] == '%' && next >= '1' && static_cast<std::size_t>(next - '1') < details.size()) {
+      text += details[static_cast<std::size_t>(next - '1')];
+      ++i;
+    } else {
+      text += wording[i];
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
-GameFileReasonParts GameFileReasonWording(const GameFileRead& read) {
+std::string GameFileReason(const GameFileRead& read, const GameFileTranslation& translate) {
+  const auto words = [&](const char* wording, const std::vector<std::string>& details) {
+    return Filled(translate ? translate(wording) : std::string(wording), details);
+  };
   switch (read.status) {
     case GameFileStatus::kGame:
       return {};
     case GameFileStatus::kEmpty:
-      return {WENDREL_TRANSLATABLE("GameFile", "it is empty"), {}};
+      return words(WENDREL_TRANSLATABLE("GameFile", "it is empty"), {});
     case GameFileStatus::kTooLarge:
-      return {WENDREL_TRANSLATABLE("GameFile", "it is over 1 MB, too large for a Wendrel game"),
-              {}};
+      return words(
+          WENDREL_TRANSLATABLE("GameFile", "it is over 1 MB, too large for a Wendrel game"), {});
     case GameFileStatus::kNotAGame:
-      return {WENDREL_TRANSLATABLE("GameFile", "it is not a Wendrel game"), {}};
+      return words(WENDREL_TRANSLATABLE("GameFile", "it is not a Wendrel game"), {});
     case GameFileStatus::kNewerFormat:
-      return {
+      return words(
           WENDREL_TRANSLATABLE("GameFile", "it was made by a newer version of Wendrel (format %1)"),
-          {Shown(read.detail)}};
+          {Shown(read.detail)});
     case GameFileStatus::kUnknownShape:
-      return {WENDREL_TRANSLATABLE("GameFile", "its shape '%1' is unknown"), {Shown(read.detail)}};
+      return words(WENDREL_TRANSLATABLE("GameFile", "its shape '%1' is unknown"),
+                   {Shown(read.detail)});
     case GameFileStatus::kOtherPieces:
-      return {
+      return words(
           WENDREL_TRANSLATABLE("GameFile", "its pieces do not match the pieces this version cuts"),
-          {}};
+          {});
     case GameFileStatus::kDamaged:
-      return {WENDREL_TRANSLATABLE("GameFile", "it is damaged: %1 %2"), {read.field, read.detail}};
+      return words(WENDREL_TRANSLATABLE("GameFile", "it is damaged: %1 %2"),
+                   {read.field, words(read.fault, {read.detail})});
   }
   return {};
-}
-
-std::string GameFileReason(const GameFileRead& read) {
-  const GameFileReasonParts parts = GameFileReasonWording(read);
-  // In one pass, so that a detail from the file that holds "%2" stays as it is.
-  std::string reason;
-  for (const char* c = parts.wording; *c != '\0'; ++c) {
-    const std::size_t slot = static_cast<std::size_t>(c[1] - '1');
-    if (c[0] == '%' && c[1] >= '1' && slot < parts.details.size()) {
-      reason += parts.details[slot];
-      ++c;
-    } else {
-      reason += *c;
-    }
-  }
-  return reason;
 }
 
 }  // namespace wendrel

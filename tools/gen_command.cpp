@@ -106,8 +106,10 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
   if (!read.ok())
     return refuse(GameFileReason(read));
   const PuzzleState& shown = read.game.states[read.game.current];
-  // The reader has cut this puzzle already, so the run succeeds.
-  const PuzzleId& puzzle = read.game.segments[shown.segment].puzzle;
+  const PuzzleId puzzle = read.game.segments[shown.segment].puzzle;
+  // The reader has cut this puzzle already, so the run succeeds; it cuts it once more
+  // for the generator's own records, which the printed run shows. The other puzzles of
+  // the history are not cut at all.
   PuzzleRun run(puzzle.number, library, puzzle.shape);
   run.Place(shown.groups);
   // The picture first, for the reason RunSeed gives.

@@ -5,21 +5,25 @@
 namespace wendrel::testing {
 
 void PlayGame(PuzzleGame& game) {
-  ASSERT_TRUE(game.Generate(Shape::kThreeHearts, 1000));
-  ASSERT_TRUE(game.Hint(-1, kPlayedArea));
-  ASSERT_TRUE(game.Hint(-1, kPlayedArea));
-  game.ChangeGroup(2, PuzzleGame::Change::kTurn, kPlayedArea);
-  game.ChangeGroup(3, PuzzleGame::Change::kMirror, kPlayedArea);
-  game.Grab(4);
-  game.Drop(7, -3, kPlayedArea);
-  game.AddPlayingTime(61234);
-  ASSERT_TRUE(game.Generate(Shape::kOval, 7));
-  game.Grab(0);
-  game.Drop(5, 5, kPlayedArea);
-  ASSERT_TRUE(game.Undo(kPlayedArea));
-  ASSERT_TRUE(game.Undo(kPlayedArea));
-  ASSERT_EQ(game.Save().states.size(), 8u);
-  ASSERT_EQ(game.Save().current, 5u);
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, 0));
+  // The clock starts with the first hint and stops at the next Generate.
+  ASSERT_TRUE(game.Hint(-1, kPlayedArea, 1000));
+  ASSERT_TRUE(game.Hint(-1, kPlayedArea, 2000));
+  game.ChangeGroup(2, PuzzleGame::Change::kTurn, kPlayedArea, 3000);
+  game.ChangeGroup(3, PuzzleGame::Change::kMirror, kPlayedArea, 4000);
+  game.Grab(4, 5000);
+  game.Drop(7, -3, 6000);
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kOval, 7}, 62234));
+  game.Grab(0, 63000);
+  game.Drop(5, 5, 64000);
+  ASSERT_EQ(game.Undo(kPlayedArea, 65000), PuzzleGame::Step::kDone);
+  // Back on the board's puzzle, whose clock runs again: the player leaves at once.
+  ASSERT_EQ(game.Undo(kPlayedArea, kLeftAt), PuzzleGame::Step::kDone);
+  const SavedGame saved = game.Save(kLeftAt);
+  ASSERT_EQ(saved.states.size(), 8u);
+  ASSERT_EQ(saved.current, 5u);
+  ASSERT_EQ(saved.segments.size(), 2u);
+  ASSERT_EQ(saved.segments[0].progress.playingMs, 61234);
 }
 
 }  // namespace wendrel::testing

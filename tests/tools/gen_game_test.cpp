@@ -57,7 +57,7 @@ class GenGameTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(testing::PlayGame(game));
-    std::ofstream(gameFile) << WriteGameFile(game.Save(), game.Pieces());
+    std::ofstream(gameFile) << WriteGameFile(game.Save(testing::kLeftAt), game.Pieces());
   }
   void Write(const std::string& text) { std::ofstream(gameFile, std::ios::trunc) << text; }
 
@@ -67,24 +67,28 @@ class GenGameTest : public ::testing::Test {
   const fs::path picture = scratch.path() / "game.svg";
 };
 
+// The game as this program writes it, and as the first format's program wrote it.
 TEST_F(GenGameTest, PrintsThePuzzleOnTheBoardWithItsGroupsWhereTheyLie) {
-  const Result r = Gen({"--game", gameFile.string()});
-  ASSERT_EQ(r.status, kExitOk) << r.err;
   const Result seed = Gen({"--seed", std::to_string(game.Number())});
-  // The puzzle as --seed prints it, up to the groups.
-  const std::size_t groups = seed.out.find("\"groups\": ");
-  EXPECT_EQ(r.out.substr(0, groups), seed.out.substr(0, groups));
-  const testing::JsonValue json = ParseJson(r.out)["groups"];
-  const PieceSet& board = game.Pieces();
-  ASSERT_EQ(json.size(), static_cast<std::size_t>(board.GroupCount()));
-  for (int g = 0; g < board.GroupCount(); ++g) {
-    const PieceGroup& group = board.Group(g);
-    EXPECT_EQ(json[g]["pieces"].size(), static_cast<std::size_t>(group.count));
-    EXPECT_EQ(json[g]["pieces"][0].AsInt(), group.pieces[0]);
-    EXPECT_EQ(json[g]["position"][0].number, group.position.x);
-    EXPECT_EQ(json[g]["position"][1].number, group.position.y);
-    EXPECT_EQ(json[g]["rotation"].AsInt(), group.rotation);
-    EXPECT_EQ(json[g]["flipped"].AsInt(), group.flipped);
+  for (const std::string& file :
+       {gameFile.string(), std::string(WENDREL_CORPUS_DIR) + "/played.wendrel"}) {
+    const Result r = Gen({"--game", file});
+    ASSERT_EQ(r.status, kExitOk) << file << ": " << r.err;
+    // The puzzle as --seed prints it, up to the groups.
+    const std::size_t groups = seed.out.find("\"groups\": ");
+    EXPECT_EQ(r.out.substr(0, groups), seed.out.substr(0, groups)) << file;
+    const testing::JsonValue json = ParseJson(r.out)["groups"];
+    const PieceSet& board = game.Pieces();
+    ASSERT_EQ(json.size(), static_cast<std::size_t>(board.GroupCount())) << file;
+    for (int g = 0; g < board.GroupCount(); ++g) {
+      const PieceGroup& group = board.Group(g);
+      EXPECT_EQ(json[g]["pieces"].size(), static_cast<std::size_t>(group.count));
+      EXPECT_EQ(json[g]["pieces"][0].AsInt(), group.pieces[0]);
+      EXPECT_EQ(json[g]["position"][0].number, group.position.x) << file;
+      EXPECT_EQ(json[g]["position"][1].number, group.position.y) << file;
+      EXPECT_EQ(json[g]["rotation"].AsInt(), group.rotation);
+      EXPECT_EQ(json[g]["flipped"].AsInt(), group.flipped);
+    }
   }
 }
 
