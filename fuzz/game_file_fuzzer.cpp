@@ -1,14 +1,48 @@
 // Any bytes into the game file reader: it must neither crash, nor read out of bounds, nor
-// hang. A text it accepts must be a game that the record takes, and that writes back as a
-// text the reader accepts again.
+// hang. A text it accepts, of either format, must be a game that the record takes, whose
+// whole history undo and redo walk, each step done or refused (a table that does not fit
+// its puzzle, which the reader does not cut) and a refusal changing nothing; and the game
+// must write back as a text the reader accepts again.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "assembly/puzzle_game.h"
 #include "io/game_file.h"
+
+namespace {
+
+using wendrel::PuzzleGame;
+
+constexpr wendrel::PlayArea kArea = wendrel::PieceSet::kSurfaceArea;
+
+std::string Written(const PuzzleGame& game, wendrel::Ms now) {
+  return wendrel::WriteGameFile(game.Save(now), game.Pieces());
+}
+
+// Steps one way as far as the history goes or a state is refused. The clock stands still,
+// so that a refusal must leave the written game as it was.
+void Walk(PuzzleGame& game, bool (PuzzleGame::*can)() const,
+          PuzzleGame::Step (PuzzleGame::*step)(const wendrel::PlayArea&, wendrel::Ms)) {
+  while ((game.*can)()) {
+    const std::string before = Written(game, 0);
+    switch ((game.*step)(kArea, 0)) {
+      case PuzzleGame::Step::kDone:
+        break;
+      case PuzzleGame::Step::kRefused:
+        if (Written(game, 0) != before)
+          std::abort();
+        return;
+      case PuzzleGame::Step::kNone:
+        std::abort();
+    }
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace wendrel;
@@ -19,9 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!read.ok())
     return 0;
   PuzzleGame game;
-  if (!game.Restore(read.game, PieceSet::kSurfaceArea))
+  if (!game.Restore(read.game, kArea, 0))
     std::abort();
-  if (!ReadGameFile(WriteGameFile(game.Save(), game.Pieces())).ok())
+  Walk(game, &PuzzleGame::CanUndo, &PuzzleGame::Undo);
+  Walk(game, &PuzzleGame::CanRedo, &PuzzleGame::Redo);
+  if (!ReadGameFile(Written(game, 0)).ok())
     std::abort();
   return 0;
 }
