@@ -316,6 +316,8 @@ SavedGame PuzzleGame::Save(Ms now) const {
   if (m_history.States().empty()) {
     game.states.push_back(PuzzleState{indexOf(m_segment), m_pieces.Groups()});
   } else {
+    // A long history is large: copied once, into room made for it.
+    game.states.reserve(m_history.States().size());
     for (const PuzzleState& state : m_history.States())
       game.states.push_back(PuzzleState{indexOf(state.segment), state.groups});
     game.current = m_history.UndoCount();
@@ -340,7 +342,11 @@ bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area, Ms now) {
     return false;
   const GroupTable scattered = cut->Groups();
   // The board's tables are checked now: undo and redo within its segment cut nothing.
-  std::vector<PuzzleState> states(game.states.begin(), game.states.end());
+  // With room for the state now on the board, which goes in front: a long history would
+  // otherwise be copied twice over into fresh memory.
+  std::vector<PuzzleState> states;
+  states.reserve(game.states.size() + 1);
+  states.assign(game.states.begin(), game.states.end());
   for (PuzzleState& state : states) {
     if (state.segment == shown && FitTable(state.groups, *cut))
       return false;

@@ -37,11 +37,12 @@ std::optional<TableFault> MembershipFault(const GroupTable& table, int pieceCoun
     const PieceGroup& group = table.groups[g];
     for (int j = 0; j < group.count; ++j) {
       const int p = group.pieces[j];
-      const std::string field = GroupField(g) + ".pieces[" + std::to_string(j) + ']';
+      // Named only for a fault: a long history has tens of thousands of members.
+      const auto field = [&] { return GroupField(g) + ".pieces[" + std::to_string(j) + ']'; };
       if (p < 0 || p >= pieceCount)
-        return TableFault{field, TableFault::Kind::kNotAPiece};
+        return TableFault{field(), TableFault::Kind::kNotAPiece};
       if (groupOf[p] != -1)
-        return TableFault{field, TableFault::Kind::kRepeatedPiece, p};
+        return TableFault{field(), TableFault::Kind::kRepeatedPiece, p};
       groupOf[p] = g;
     }
   }
