@@ -387,6 +387,14 @@ std::optional<std::int64_t> JsonDocument::Value::Integer() const {
   if (!Node().integral)
     return std::nullopt;
   const std::string_view literal = Literal();
+  // Most numbers of a game are short: up to 18 digits, no int64 can overflow.
+  if (literal.size() <= 18) {
+    const bool negative = literal[0] == '-';
+    std::int64_t value = 0;
+    for (std::size_t i = negative ? 1 : 0; i < literal.size(); ++i)
+      value = value * 10 + (literal[i] - '0');
+    return negative ? -value : value;
+  }
   std::int64_t value = 0;
   if (std::from_chars(literal.data(), literal.data() + literal.size(), value).ec != std::errc())
     return std::nullopt;
