@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "io/game_file.h"
@@ -10,37 +12,45 @@ namespace wendrel {
 
 namespace {
 
-// The text written straight into one string: a whole history is tens of thousands of
-// numbers, which a tree of JSON values would allocate one by one.
+// The text written straight into one string, each part into room made for it beforehand: a
+// whole history is tens of thousands of numbers, which a tree of JSON values would allocate
+// one by one and a stream would format through its locale.
 class Writer {
  public:
-  explicit Writer(std::size_t expected) { m_text.reserve(expected); }
+  explicit Writer(std::size_t expected) { m_text.resize(expected); }
 
-  Writer& operator<<(std::string_view raw) {
-    m_text += raw;
+  // Opens room for a part of at most most characters, written from At() on.
+  Writer& Room(std::size_t most) {
+    if (m_size + most > m_text.size())
+      m_text.resize(std::max(2 * m_text.size(), m_size + most));
+    m_at = m_text.data() + m_size;
     return *this;
   }
-  // Without this, a literal would take the bool's road, a standard conversion.
-  Writer& operator<<(const char* raw) {
-    m_text += raw;
+  // Closes the part.
+  void Done() { m_size = static_cast<std::size_t>(m_at - m_text.data()); }
+
+  Writer& operator<<(std::string_view raw) {
+    std::memcpy(m_at, raw.data(), raw.size());
+    m_at += raw.size();
     return *this;
   }
   Writer& operator<<(char raw) {
-    m_text += raw;
+    *m_at++ = raw;
     return *this;
   }
-  Writer& operator<<(std::int64_t number) { return Append(number); }
-  Writer& operator<<(int number) { return Append(number); }
-  Writer& operator<<(std::size_t number) { return Append(number); }
+  // Without this, a literal would take the bool's road, a standard conversion.
+  Writer& operator<<(const char* raw) { return *this << std::string_view(raw); }
   Writer& operator<<(bool flag) { return *this << (flag ? "true" : "false"); }
+  Writer& operator<<(int number) { return Append(number); }
+  Writer& operator<<(std::int64_t number) { return Append(number); }
+  Writer& operator<<(std::size_t number) { return Append(number); }
   // The shortest form that reads back as the same double, with a point, so that a
   // position reads as one.
   Writer& operator<<(double number) {
-    char digits[32];
-    const std::string_view text(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-    m_text += text;
-    if (text.find_first_of(".e") == std::string_view::npos)
-      m_text += ".0";
+    char* const start = m_at;
+    m_at = std::to_chars(m_at, m_at + kMostDouble, number).ptr;
+    if (std::none_of(start, m_at, [](char c) { return c == '.' || c == 'e'; }))
+      *this << ".0";
     return *this;
   }
 
@@ -48,34 +58,46 @@ class Writer {
   // without quotes or backslashes.
   Writer& Quoted(std::string_view text) { return *this << '"' << text << '"'; }
 
-  std::string Text() && { return std::move(m_text); }
+  std::string Text() && {
+    m_text.resize(m_size);
+    return std::move(m_text);
+  }
+
+  // The longest forms of the values, ".0" included.
+  static constexpr std::size_t kMostNumber = 20;
+  static constexpr std::size_t kMostDouble = 26;
 
  private:
   template <typename Number>
   Writer& Append(Number number) {
-    char digits[24];
-    m_text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    m_at = std::to_chars(m_at, m_at + kMostNumber, number).ptr;
     return *this;
   }
 
   std::string m_text;
+  std::size_t m_size = 0;
+  char* m_at = nullptr;
 };
 
 void WriteGroups(Writer& out, const GroupTable& table) {
-  out << '[';
+  out.Room(1) << '[';
+  out.Done();
   for (int g = 0; g < table.count; ++g) {
     const PieceGroup& group = table.groups[g];
+    out.Room(8 + (Writer::kMostNumber + 1) * (group.count + 2) + 2 * (Writer::kMostDouble + 1));
     out << (g > 0 ? ",[[" : "[[");
     for (int j = 0; j < group.count; ++j)
       out << (j > 0 ? "," : "") << group.pieces[j];
     out << "]," << group.position.x << ',' << group.position.y << ',' << group.rotation << ','
         << group.flipped << ']';
+    out.Done();
   }
-  out << ']';
+  out.Room(1) << ']';
+  out.Done();
 }
 
-// Enough for the file, so that it is written without a copy: a group takes at most some
-// 60 characters.
+// Enough for most files, so that the text is seldom moved: a group takes some 60
+// characters at most.
 std::size_t ExpectedSize(const SavedGame& game) {
   std::size_t size = 256 + 80 * game.segments.size();
   for (const PuzzleState& state : game.states)
@@ -89,25 +111,34 @@ std::string WriteGameFile(const SavedGame& game, const PieceSet& board) {
   if (game.states.empty())
     return {};
   Writer out(ExpectedSize(game));
-  out << R"({"format":"wendrel-game","formatVersion":)" << kGameFileFormat << R"(,"program":)";
+  const std::string fingerprint = PieceFingerprint(board);
+  out.Room(192 + std::strlen(WENDREL_VERSION) + fingerprint.size())
+      << R"({"format":"wendrel-game","formatVersion":)" << kGameFileFormat << R"(,"program":)";
   out.Quoted(WENDREL_VERSION) << R"(,"fingerprint":)";
-  out.Quoted(PieceFingerprint(board)) << R"(,"current":)" << game.current << R"(,"segments":[)";
+  out.Quoted(fingerprint) << R"(,"current":)" << game.current << R"(,"segments":[)";
+  out.Done();
   for (std::size_t k = 0; k < game.segments.size(); ++k) {
     const PuzzleSegment& segment = game.segments[k];
     const PuzzleProgress& progress = segment.progress;
-    out << (k > 0 ? ",[" : "[");
-    out.Quoted(InfoOf(segment.puzzle.shape).name)
-        << ',' << segment.puzzle.number << ',' << progress.playingMs << ',' << progress.hints << ','
-        << progress.solvedByProgram << ',' << progress.started << ',' << progress.solvedBefore
-        << ']';
+    const std::string_view name = InfoOf(segment.puzzle.shape).name;
+    out.Room(64 + name.size() + 3 * Writer::kMostNumber) << (k > 0 ? ",[" : "[");
+    out.Quoted(name) << ',' << segment.puzzle.number << ',' << progress.playingMs << ','
+                     << progress.hints << ',' << progress.solvedByProgram << ',' << progress.started
+                     << ',' << progress.solvedBefore << ']';
+    out.Done();
   }
-  out << R"(],"states":[)";
+  out.Room(16) << R"(],"states":[)";
+  out.Done();
   for (std::size_t i = 0; i < game.states.size(); ++i) {
-    out << (i > 0 ? "," : "") << R"({"segment":)" << game.states[i].segment << R"(,"groups":)";
+    out.Room(32 + Writer::kMostNumber)
+        << (i > 0 ? "," : "") << R"({"segment":)" << game.states[i].segment << R"(,"groups":)";
+    out.Done();
     WriteGroups(out, game.states[i].groups);
-    out << '}';
+    out.Room(1) << '}';
+    out.Done();
   }
-  out << "]}\n";
+  out.Room(3) << "]}\n";
+  out.Done();
   return std::move(out).Text();
 }
 
