@@ -21,7 +21,8 @@ namespace {
 
 using Value = JsonDocument::Value;
 
-// What can be wrong with a field, as the player reads it after the field's name.
+// What can be wrong with a field, as the player reads it after the field's name. The
+// notes marked //: go to the translators.
 constexpr const char* kMissing = WENDREL_TRANSLATABLE("GameFile", "is missing");
 constexpr const char* kNotWhole = WENDREL_TRANSLATABLE("GameFile", "is not a whole number");
 constexpr const char* kOutOfRange = WENDREL_TRANSLATABLE("GameFile", "is out of range");
@@ -44,13 +45,16 @@ constexpr const char* kNotStates =
 constexpr const char* kNotSegments =
     WENDREL_TRANSLATABLE("GameFile", "is not a list of 1 to %1 segments");
 constexpr const char* kNoPuzzle = WENDREL_TRANSLATABLE("GameFile", "makes no puzzle");
+//: After "shape" or "number", which must be those of the state on the board.
 constexpr const char* kNotTheBoard = WENDREL_TRANSLATABLE("GameFile", "is not that of states[%1]");
 constexpr const char* kNotTheBoardsSolve =
     WENDREL_TRANSLATABLE("GameFile", "does not match the groups on the board");
 constexpr const char* kNotAPiece =
     WENDREL_TRANSLATABLE("GameFile", "is not a piece of this puzzle");
 constexpr const char* kRepeatedPiece = WENDREL_TRANSLATABLE("GameFile", "repeats piece %1");
+//: After a field of many groups, as "states[2].groups leave out piece 4".
 constexpr const char* kMissingPiece = WENDREL_TRANSLATABLE("GameFile", "leave out piece %1");
+//: After the pieces of a group, as "states[2].groups[0].pieces do not all meet...".
 constexpr const char* kApart =
     WENDREL_TRANSLATABLE("GameFile", "do not all meet in the solved puzzle");
 
