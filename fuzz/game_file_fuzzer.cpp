@@ -1,8 +1,9 @@
 // Any bytes into the game file reader: it must neither crash, nor read out of bounds, nor
-// hang. A text it accepts, of either format, must be a game that the record takes, whose
-// whole history undo and redo walk, each step done or refused (a table that does not fit
-// its puzzle, which the reader does not cut) and a refusal changing nothing; and the game
-// must write back as a text the reader accepts again.
+// hang. A text it accepts, of either format, must be a game that the record takes, with
+// or without the reader's cut of the board's puzzle; undo and redo walk its whole
+// history, each step done or refused (a table that does not fit its puzzle, which the
+// reader does not cut), a refusal changing nothing; and the game must write back as a
+// text the reader accepts again.
 
 #include <cstddef>
 #include <cstdint>
@@ -55,6 +56,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PuzzleGame game;
   if (!game.Restore(read.game, kArea, 0))
     std::abort();
+  // The puzzle the reader cut and handed on is the one the record would cut, scatter and
+  // all: a Restart of each gives the same game.
+  {
+    SavedGame uncut = read.game;
+    uncut.cut.reset();
+    PuzzleGame own, handed;
+    if (!own.Restore(uncut, kArea, 0) || !handed.Restore(read.game, kArea, 0))
+      std::abort();
+    own.Restart(0);
+    handed.Restart(0);
+    if (Written(own, 0) != Written(handed, 0))
+      std::abort();
+  }
   Walk(game, &PuzzleGame::CanUndo, &PuzzleGame::Undo);
   Walk(game, &PuzzleGame::CanRedo, &PuzzleGame::Redo);
   if (!ReadGameFile(Written(game, 0)).ok())

@@ -64,7 +64,8 @@ struct GameFileRead {
   // kGame only: the game for PuzzleGame::Restore. The tables of the board's puzzle are
   // checked against its pieces and have their pivots; the others are checked for what
   // needs no cut of their puzzle, and the record checks the rest when undo or redo reaches
-  // them.
+  // them. It brings the board's puzzle as the reader cut it, so that Restore need not cut
+  // it again.
   SavedGame game;
   // kDamaged and kUnknownShape: where, as "states[2].groups[3].rotation".
   std::string field;
