@@ -41,10 +41,8 @@ QString MarkLine(const FigureChoice& figure) {
 std::vector<FigureChoice> BuiltInFigures(const wendrel::SolveBook& book) {
   std::vector<FigureChoice> figures;
   for (const wendrel::ShapeInfo& info : wendrel::kShapes) {
-    const auto stats = book.find(info.shape);
     figures.push_back({info.shape, TextsOf(info.shape).title, info.pieces,
-                       &BuiltInOutline(info.shape),
-                       stats != book.end() ? stats->second : wendrel::SolveStats{}});
+                       &BuiltInOutline(info.shape), book.Read(info.shape)});
   }
   return figures;
 }

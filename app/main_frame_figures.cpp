@@ -49,7 +49,7 @@ void CMainFrame::createFigureCommands() {
 }
 
 void CMainFrame::OnChooseFigure() {
-  CFigureChooserDlg dialog(BuiltInFigures(m_game.Stats()), m_game.NextShape(), this);
+  CFigureChooserDlg dialog(BuiltInFigures(m_game.Book()), m_game.NextShape(), this);
   m_runModal(dialog);
   const std::optional<wendrel::Shape> chosen = dialog.Chosen();
   if (!chosen)
