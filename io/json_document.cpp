@@ -100,9 +100,8 @@ std::optional<JsonDocument> JsonDocument::Parse(std::string_view text) {
     return std::nullopt;
   JsonDocument doc;
   // A game's text holds about one value in three of its bytes; reserving for that spares
-  // the list its copies as it grows. Decoded strings are never longer than the text.
+  // the list its copies as it grows.
   doc.m_nodes.reserve(text.size() / 3 + 1);
-  doc.m_strings.reserve(text.size());
   Builder builder(doc);
   if (!nlohmann::json::sax_parse(text.data(), text.data() + text.size(), &builder,
                                  nlohmann::json::input_format_t::json, /*strict=*/true))
