@@ -11,10 +11,8 @@ namespace wendrel {
 
 // A JSON text (RFC 8259) read at once into one flat list of its values, each container
 // followed by its contents. A game's history is tens of thousands of small values: kept in
-// one list, with numbers left as written until they are asked for, it reads several
-// times faster than a tree of separately allocated nodes.
-//
-// The document refers to the text it was read from, which must outlive it.
+// one list, it reads several times faster than a tree of separately allocated nodes.
+// nlohmann-json reads the text; this keeps only what it hands over.
 class JsonDocument {
  public:
   enum class Kind : std::uint8_t { kNull, kFalse, kTrue, kNumber, kString, kArray, kObject };
@@ -22,7 +20,7 @@ class JsonDocument {
 
   // The text as one JSON value with nothing but white space around it; none when it is
   // anything else. Strings must be UTF-8 without lone surrogates, as JSON between systems
-  // is. A NUL ends nothing: after the value it is refused like any other text.
+  // is; a number must lie within a double's range. A NUL anywhere refuses the text.
   static std::optional<JsonDocument> Parse(std::string_view text);
 
   Value Root() const;
@@ -31,24 +29,31 @@ class JsonDocument {
   // Twelve bytes, as a long history has a hundred thousand of them.
   struct Node {
     Kind kind = Kind::kNull;
-    // A string with escapes has its decoded text in m_unescaped rather than in the text.
-    bool unescaped = false;
-    // A number written without fraction or exponent.
-    bool integral = false;
-    // A string's text or a number's literal: where it starts and how long it is. An array
-    // or an object: how many elements or members it has, and the index of the first node
-    // after it and everything in it.
+    // How a number was written, which says where its value is kept.
+    enum class Form : std::uint8_t { kSigned, kUnsigned, kFloat } form = Form::kSigned;
+    // A string: where its decoded text starts in m_strings and how long it is. A number
+    // without fraction or exponent: its 64 bits, low half first; any other number: its
+    // index in m_floats. An array or an object: how many elements or members it has, and
+    // the index of the first node after it and everything in it.
     std::uint32_t startOrCount = 0;
     std::uint32_t sizeOrEnd = 0;
 
     bool Container() const { return kind == Kind::kArray || kind == Kind::kObject; }
+    std::uint64_t Bits() const { return (std::uint64_t{sizeOrEnd} << 32) | startOrCount; }
   };
-  class Parser;
+  // A number with a fraction or an exponent, or too large for 64 bits: its value, and its
+  // literal in m_strings for saying it back as it was written.
+  struct Float {
+    double value = 0;
+    std::uint32_t start = 0;
+    std::uint32_t size = 0;
+  };
+  class Builder;
 
   JsonDocument() = default;
 
-  std::string_view m_text;
-  std::string m_unescaped;
+  std::string m_strings;
+  std::vector<Float> m_floats;
   std::vector<Node> m_nodes;
 };
 
@@ -62,12 +67,12 @@ class JsonDocument::Value {
   bool IsArray() const { return kind() == Kind::kArray; }
   bool IsObject() const { return kind() == Kind::kObject; }
 
-  // A number as it is written in the text.
-  std::string_view Literal() const;
+  // A number as it is written in the text; a whole number within 64 bits, as the shortest
+  // text of its value.
+  std::string Literal() const;
   // A number written without fraction or exponent that an int64 holds; none otherwise.
   std::optional<std::int64_t> Integer() const;
-  // The double nearest to a number; beyond a double's range, infinity or zero with the
-  // number's sign, as strtod gives them.
+  // The double nearest to a number; one too small for a double is zero.
   double Number() const;
   // A string's text, escapes decoded.
   std::string_view Text() const;
