@@ -140,6 +140,30 @@ void CMainFrame::createActions() {
   // The keys stay the frame's, so that they work with the menu bar hidden by a desktop.
   addActions(
       {m_fileNewAct, m_fileOpenAct, m_fileSaveAct, m_filePrintAct, m_editUndoAct, m_editRedoAct});
+  createWindowCommands();
+}
+
+void CMainFrame::createWindowCommands() {
+  m_pauseAct = new QAction(tr("&Pause"), this);
+  m_pauseAct->setShortcut(Qt::Key_P);
+  m_pauseAct->setToolTip(tr("Pause"));
+  m_pauseAct->setStatusTip(tr("Hide the puzzle and stop the clock until you go on playing"));
+  m_pauseAct->setCheckable(true);
+  // The view may refuse, or end the pause itself: the check mark shows what it did.
+  connect(m_pauseAct, &QAction::triggered, m_pView, &CMorvaneView::SetPaused);
+  connect(m_pauseAct, &QAction::triggered, this,
+          [this] { m_pauseAct->setChecked(m_pView->IsPaused()); });
+  connect(m_pView, &CMorvaneView::PauseChanged, m_pauseAct, &QAction::setChecked);
+
+  m_fullScreenAct = new QAction(tr("&Full Screen"), this);
+  m_fullScreenAct->setShortcut(Qt::Key_F11);
+  m_fullScreenAct->setToolTip(tr("Full Screen"));
+  m_fullScreenAct->setStatusTip(tr("Fill the whole screen with the window, or give it back"));
+  m_fullScreenAct->setCheckable(true);
+  // Leaving full screen brings back a maximised window as it was.
+  connect(m_fullScreenAct, &QAction::triggered, this,
+          [this](bool on) { setWindowState(windowState().setFlag(Qt::WindowFullScreen, on)); });
+  addActions({m_pauseAct, m_fullScreenAct});
 }
 
 QAction* CMainFrame::shapeCommand(wendrel::Shape shape) {
@@ -177,6 +201,8 @@ CMainFrame::Commands CMainFrame::Actions() const {
 
 void CMainFrame::createToolBars() {
   m_wndToolBar = addToolBar(tr("Toolbar"));
+  // The name under which the window's saved state keeps the toolbar's place.
+  m_wndToolBar->setObjectName(QStringLiteral("Toolbar"));
   m_wndToolBar->setIconSize(QSize(16, 15));
   m_wndToolBar->addAction(m_generateAct);
   m_wndToolBar->addSeparator();
@@ -230,6 +256,7 @@ void CMainFrame::showGameState() {
   m_restartAct->setEnabled(game.HasPuzzle());
   m_hintAct->setEnabled(groups > 1 && game.HasPuzzle());
   m_solveAct->setEnabled(groups > 1 && game.HasPuzzle());
+  m_pauseAct->setEnabled(game.HasPuzzle());
 }
 
 void CMainFrame::createMenus() {
@@ -262,6 +289,8 @@ void CMainFrame::createMenus() {
   viewMenu->addAction(m_wndToolBar->toggleViewAction());
   viewMenu->addAction(m_statusBarAct);
   viewMenu->addAction(m_timerAct);
+  viewMenu->addSeparator();
+  viewMenu->addActions({m_pauseAct, m_fullScreenAct});
 
   QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
   helpMenu->addAction(m_instructionsAct);
@@ -338,8 +367,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange)
+  if (event->type() == QEvent::WindowStateChange) {
     m_pView->SetClockPaused(isMinimized());
+    m_fullScreenAct->setChecked(isFullScreen());
+  }
   QMainWindow::changeEvent(event);
 }
 

@@ -80,7 +80,8 @@ class CMainFrame : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  // The clock stands still while the window is minimised.
+  // The clock stands still while the window is minimised; Full Screen's check mark
+  // follows the window however it went full screen or came back.
   void changeEvent(QEvent* event) override;
 
  private:
@@ -94,6 +95,9 @@ class CMainFrame : public QMainWindow {
   void showGameState();
   void showPlayingTime();
   QAction* shapeCommand(wendrel::Shape shape);
+  // View > Pause and View > Full Screen, which the frame wires itself: they act on its
+  // own view and window.
+  void createWindowCommands();
 
   UserServices& m_services;
   wendrel::PuzzleGame& m_game;
@@ -130,4 +134,6 @@ class CMainFrame : public QMainWindow {
   QAction* m_fileSaveAsAct = nullptr;
   QAction* m_rememberAct = nullptr;
   QList<QAction*> m_shapeActs;
+  QAction* m_pauseAct = nullptr;
+  QAction* m_fullScreenAct = nullptr;
 };

@@ -70,6 +70,7 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   m_game.SetNextShape(shape);
   m_pMainFrame->ShowShape(shape);
   view.OnInitialUpdate();
+  RestoreWindowLayout(*m_pMainFrame);
   m_pMainFrame->show();
   if (outcome == GameFileIo::Read::Outcome::kGame) {
     view.OpenGame(opened);
@@ -134,6 +135,7 @@ void CMorvaneApp::RouteCommands() {
       m_rememberTimer.start();
   });
   QObject::connect(&frame, &CMainFrame::Closing, &frame, [this] { RememberGame(); });
+  QObject::connect(&frame, &CMainFrame::Closing, &frame, [&frame] { SaveWindowLayout(frame); });
   // The view.
   route(commands.generate, &view, &CMorvaneView::OnGenerate);
   route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);

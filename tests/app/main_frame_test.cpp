@@ -25,7 +25,8 @@ TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
                          "&Open...", "&Save", "Save &As...", "Re&member Game on Exit", "-",
                          "S&tatistics...", "&Print...", "-", "E&xit"}));
   EXPECT_EQ(ItemTexts(Menu("&Edit")), QStringList({"&Undo", "&Redo", "-", "&Hint", "S&olve"}));
-  EXPECT_EQ(ItemTexts(Menu("&View")), QStringList({"&Toolbar", "&Status Bar", "T&imer"}));
+  EXPECT_EQ(ItemTexts(Menu("&View")),
+            QStringList({"&Toolbar", "&Status Bar", "T&imer", "-", "&Pause", "&Full Screen"}));
   EXPECT_EQ(ItemTexts(Menu("&Help")), QStringList({"&Instructions...", "&Terms of use...",
                                                    "&More Games...", "&About Wendrel..."}));
 }
