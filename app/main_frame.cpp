@@ -12,6 +12,7 @@
 #include "app/generate_number_dlg.h"
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
+#include "app/licence_terms.h"
 #include "app/more_games_dlg.h"
 #include "app/player_settings.h"
 #include "app/product_info.h"
@@ -375,7 +376,9 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::OnTermsOfUse() {
-  m_services.MessageBox(this, QString(), tr("Terms of use"), UserServices::Icon::None);
+  m_services.MessageBox(
+      this, LicenceTerms::Text(LicenceTerms::InstalledFile(QCoreApplication::applicationDirPath())),
+      tr("Terms of use"), UserServices::Icon::None);
 }
 
 void CMainFrame::OnMoreGames() {
