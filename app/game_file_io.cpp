@@ -59,8 +59,9 @@ GameFileIo::Read GameFileIo::ReadFrom(const QString& path) {
 
 GameFileIo::Text GameFileIo::TextOf(const wendrel::PuzzleGame& game) {
   // With no puzzle the saved game has no state, which is the empty file.
-  return
-      [saved = game.Save(CMorvaneView::Now()), board = game.Pieces()] { return wendrel::WriteGameFile(saved, board); };
+  return [saved = game.Save(CMorvaneView::Now()), board = game.Pieces()] {
+    return wendrel::WriteGameFile(saved, board);
+  };
 }
 
 std::optional<QString> GameFileIo::WriteTo(const QString& path, const wendrel::PuzzleGame& game) {

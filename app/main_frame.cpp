@@ -13,6 +13,7 @@
 #include "app/generate_number_dlg.h"
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
+#include "app/licence_terms.h"
 #include "app/menu_mnemonic.h"
 #include "app/more_games_dlg.h"
 #include "app/player_settings.h"
@@ -143,6 +144,30 @@ void CMainFrame::createActions() {
   // The keys stay the frame's, so that they work with the menu bar hidden by a desktop.
   addActions(
       {m_fileNewAct, m_fileOpenAct, m_fileSaveAct, m_filePrintAct, m_editUndoAct, m_editRedoAct});
+  createWindowCommands();
+}
+
+void CMainFrame::createWindowCommands() {
+  m_pauseAct = new QAction(tr("&Pause"), this);
+  m_pauseAct->setShortcut(Qt::Key_P);
+  m_pauseAct->setToolTip(tr("Pause"));
+  m_pauseAct->setStatusTip(tr("Hide the puzzle and stop the clock until you go on playing"));
+  m_pauseAct->setCheckable(true);
+  // The view may refuse, or end the pause itself: the check mark shows what it did.
+  connect(m_pauseAct, &QAction::triggered, m_pView, &CMorvaneView::SetPaused);
+  connect(m_pauseAct, &QAction::triggered, this,
+          [this] { m_pauseAct->setChecked(m_pView->IsPaused()); });
+  connect(m_pView, &CMorvaneView::PauseChanged, m_pauseAct, &QAction::setChecked);
+
+  m_fullScreenAct = new QAction(tr("&Full Screen"), this);
+  m_fullScreenAct->setShortcut(Qt::Key_F11);
+  m_fullScreenAct->setToolTip(tr("Full Screen"));
+  m_fullScreenAct->setStatusTip(tr("Fill the whole screen with the window, or give it back"));
+  m_fullScreenAct->setCheckable(true);
+  // Leaving full screen brings back a maximised window as it was.
+  connect(m_fullScreenAct, &QAction::triggered, this,
+          [this](bool on) { setWindowState(windowState().setFlag(Qt::WindowFullScreen, on)); });
+  addActions({m_pauseAct, m_fullScreenAct});
 }
 
 QAction* CMainFrame::shapeCommand(wendrel::Shape shape) {
@@ -180,6 +205,8 @@ CMainFrame::Commands CMainFrame::Actions() const {
 
 void CMainFrame::createToolBars() {
   m_wndToolBar = addToolBar(tr("Toolbar"));
+  // The name under which the window's saved state keeps the toolbar's place.
+  m_wndToolBar->setObjectName(QStringLiteral("Toolbar"));
   m_wndToolBar->setIconSize(QSize(16, 15));
   m_wndToolBar->addAction(m_generateAct);
   m_wndToolBar->addSeparator();
@@ -233,6 +260,7 @@ void CMainFrame::showGameState() {
   m_restartAct->setEnabled(game.HasPuzzle());
   m_hintAct->setEnabled(groups > 1 && game.HasPuzzle());
   m_solveAct->setEnabled(groups > 1 && game.HasPuzzle());
+  m_pauseAct->setEnabled(game.HasPuzzle());
 }
 
 void CMainFrame::createMenus() {
@@ -269,6 +297,8 @@ void CMainFrame::createMenus() {
   viewMenu->addAction(m_statusBarAct);
   viewMenu->addAction(m_timerAct);
   viewMenu->addAction(m_figureDock->toggleViewAction());
+  viewMenu->addSeparator();
+  viewMenu->addActions({m_pauseAct, m_fullScreenAct});
 
   QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
   helpMenu->addAction(m_instructionsAct);
@@ -326,8 +356,9 @@ void CMainFrame::OnPuzzleSolved() {
   else if (solve->newBest)
     message = tr("Solved in %1 – a new best for %2").arg(time, TextsOf(solve->shape).title);
   else if (solve->stats.SolvedUnaided() > 0)
-    message = tr("Solved in %1 (best %2)")
-                  .arg(time, QString::fromStdString(wendrel::FormatPlayingTime(solve->stats.bestMs)));
+    message =
+        tr("Solved in %1 (best %2)")
+            .arg(time, QString::fromStdString(wendrel::FormatPlayingTime(solve->stats.bestMs)));
   else
     message = tr("Solved in %1").arg(time);
   ShowMessage(message);
@@ -343,13 +374,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange)
+  if (event->type() == QEvent::WindowStateChange) {
     m_pView->SetClockPaused(isMinimized());
+    m_fullScreenAct->setChecked(isFullScreen());
+  }
   QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::OnTermsOfUse() {
-  m_services.MessageBox(this, QString(), tr("Terms of use"), UserServices::Icon::None);
+  m_services.MessageBox(
+      this, LicenceTerms::Text(LicenceTerms::InstalledFile(QCoreApplication::applicationDirPath())),
+      tr("Terms of use"), UserServices::Icon::None);
 }
 
 void CMainFrame::OnMoreGames() {

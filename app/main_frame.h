@@ -89,7 +89,8 @@ class CMainFrame : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  // The clock stands still while the window is minimised.
+  // The clock stands still while the window is minimised; Full Screen's check mark
+  // follows the window however it went full screen or came back.
   void changeEvent(QEvent* event) override;
 
  private:
@@ -107,6 +108,9 @@ class CMainFrame : public QMainWindow {
   // item; the frame wires them itself, as they act on its own dialog, view and pane.
   void createFigureCommands();
   QSize openingSize() const;
+  // View > Pause and View > Full Screen, which the frame wires itself: they act on its
+  // own view and window.
+  void createWindowCommands();
 
   UserServices& m_services;
   wendrel::PuzzleGame& m_game;
@@ -147,4 +151,6 @@ class CMainFrame : public QMainWindow {
   QAction* m_moreFiguresAct = nullptr;
   QDockWidget* m_figureDock = nullptr;
   CFigurePane* m_figurePane = nullptr;
+  QAction* m_pauseAct = nullptr;
+  QAction* m_fullScreenAct = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "app/dialog_units.h"
 #include "app/static_text.h"
 #include "app/web_browser.h"
+#include "view/user_services.h"
 
 namespace {
 
@@ -81,11 +82,25 @@ CMoreGamesDlg::CMoreGamesDlg(UserServices& services, QWidget* parent)
 }
 
 void CMoreGamesDlg::OnInternetExplorer() {
-  OpenInBrowser(m_services, WebBrowser::InternetExplorer, m_pExplorerUrl->text());
+  OpenPage(WebBrowser::InternetExplorer, m_pExplorerUrl->text());
 }
 
 void CMoreGamesDlg::OnNetscapeNavigator() {
-  OpenInBrowser(m_services, WebBrowser::NetscapeNavigator, m_pNetscapeUrl->text());
+  OpenPage(WebBrowser::NetscapeNavigator, m_pNetscapeUrl->text());
+}
+
+void CMoreGamesDlg::OpenPage(WebBrowser browser, const QString& address) {
+  if (OpenInBrowser(m_services, browser, address) != BrowserStart::kNoBrowser)
+    return;
+  // The box's text can be selected, so that the address can be copied into a browser that
+  // the player starts some other way.
+  m_services.MessageBox(this,
+                        tr("No web browser could be started.\n"
+                           "\n"
+                           "To visit the page, open this address in a web browser:\n"
+                           "%1")
+                            .arg(address),
+                        tr("More Games"), UserServices::Icon::Stop);
 }
 
 void CMoreGamesDlg::showEvent(QShowEvent* event) {

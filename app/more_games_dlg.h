@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "app/web_browser.h"
+
 class QLineEdit;
 class UserServices;
 
@@ -28,6 +30,9 @@ class CMoreGamesDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Hands address to the browser; when none can be started, says so and shows the address.
+  void OpenPage(WebBrowser browser, const QString& address);
+
   UserServices& m_services;
   QLineEdit* m_pExplorerUrl;
   QLineEdit* m_pNetscapeUrl;

@@ -69,6 +69,7 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   m_game.SetNextShape(shape);
   m_pMainFrame->ShowShape(shape);
   view.OnInitialUpdate();
+  RestoreWindowLayout(*m_pMainFrame);
   m_pMainFrame->show();
   if (outcome == GameFileIo::Read::Outcome::kGame) {
     view.OpenGame(opened);
@@ -116,10 +117,8 @@ void CMorvaneApp::RouteCommands() {
   route(commands.about, &frame, [this] { OnAppAbout(); });
   route(commands.fileNew, &frame, [this] { OnFileNew(); });
   route(commands.fileOpen, &frame, [this] { OnFileOpen(); });
-  route(commands.fileSave, &frame,
-        [this, &frame] { m_doc.OnFileSave(&frame, m_game); });
-  route(commands.fileSaveAs, &frame,
-        [this, &frame] { m_doc.OnFileSaveAs(&frame, m_game); });
+  route(commands.fileSave, &frame, [this, &frame] { m_doc.OnFileSave(&frame, m_game); });
+  route(commands.fileSaveAs, &frame, [this, &frame] { m_doc.OnFileSaveAs(&frame, m_game); });
   // The remembered game: written when the window closes and after each finished gesture,
   // at most once a second.
   commands.remember->setChecked(RememberGameOnExit());
@@ -139,6 +138,7 @@ void CMorvaneApp::RouteCommands() {
       m_rememberTimer.start();
   });
   QObject::connect(&frame, &CMainFrame::Closing, &frame, [this] { RememberGame(true); });
+  QObject::connect(&frame, &CMainFrame::Closing, &frame, [&frame] { SaveWindowLayout(frame); });
   // The view.
   route(commands.generate, &view, &CMorvaneView::OnGenerate);
   route(commands.fileGenerate, &view, &CMorvaneView::OnFileGenerate);

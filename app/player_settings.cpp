@@ -1,5 +1,6 @@
 #include "app/player_settings.h"
 
+#include <QMainWindow>
 #include <QSettings>
 #include <algorithm>
 
@@ -10,6 +11,8 @@ const QString kRememberKey = QStringLiteral("Game/RememberOnExit");
 const QString kTimerKey = QStringLiteral("View/Timer");
 const QString kFigureOutlineKey = QStringLiteral("View/FigureOutline");
 const QString kStatsGroup = QStringLiteral("Statistics");
+const QString kGeometryKey = QStringLiteral("Window/Geometry");
+const QString kWindowStateKey = QStringLiteral("Window/State");
 
 QString StatsGroup(wendrel::Shape shape) {
   return kStatsGroup + u'/' + QLatin1String(wendrel::InfoOf(shape).name);
@@ -79,4 +82,17 @@ void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats) {
 
 void ClearSolveStats() {
   QSettings().remove(kStatsGroup);
+}
+
+void RestoreWindowLayout(QMainWindow& window) {
+  // Qt checks what it reads, and keeps a window that no longer fits the screens on one.
+  const QSettings settings;
+  window.restoreGeometry(settings.value(kGeometryKey).toByteArray());
+  window.restoreState(settings.value(kWindowStateKey).toByteArray());
+}
+
+void SaveWindowLayout(const QMainWindow& window) {
+  QSettings settings;
+  settings.setValue(kGeometryKey, window.saveGeometry());
+  settings.setValue(kWindowStateKey, window.saveState());
 }

@@ -6,8 +6,11 @@
 #include "assembly/solve_stats.h"
 #include "shapes/shape_catalogue.h"
 
+class QMainWindow;
+
 // What the program keeps for the player across runs, in its settings: the shape chosen
-// last, whether the timer shows, and the statistics of each shape.
+// last, whether the timer shows, the statistics of each shape, and the main window's size,
+// place and state.
 
 std::optional<wendrel::Shape> SavedShape();
 void SaveShape(wendrel::Shape shape);
@@ -32,3 +35,9 @@ class SettingsSolveBook : public wendrel::SolveBook {
 void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats);
 // Forgets the statistics of every shape.
 void ClearSolveStats();
+
+// The window's geometry (maximised and full screen included) and its bars, as the last run
+// left them. Before the window is first shown; with nothing saved the window keeps the size
+// it would have had.
+void RestoreWindowLayout(QMainWindow& window);
+void SaveWindowLayout(const QMainWindow& window);

@@ -35,11 +35,12 @@ QStringList BrowserPrograms(WebBrowser browser) {
 #endif
 }
 
-void OpenInBrowser(UserServices& services, WebBrowser browser, const QString& address) {
+BrowserStart OpenInBrowser(UserServices& services, WebBrowser browser, const QString& address) {
   if (!IsWebAddress(address))
-    return;
+    return BrowserStart::kRefused;
   for (const QString& program : BrowserPrograms(browser)) {
     if (services.StartProgram(program, {address}))
-      return;
+      return BrowserStart::kStarted;
   }
+  return BrowserStart::kNoBrowser;
 }

@@ -18,7 +18,13 @@ bool IsWebAddress(const QString& text);
 // one where it may exist, otherwise or failing that the desktop's default browser.
 QStringList BrowserPrograms(WebBrowser browser);
 
+// What became of an address handed to a browser: a program was started with it, it was no
+// web address and nothing was tried, or none of the programs could be started.
+enum class BrowserStart { kStarted, kRefused, kNoBrowser };
+
 // Starts the first of the browser's programs that can be started, with the address as its
 // one argument, never through a shell. An address that is not a web address starts
-// nothing; whether a browser came up is not reported.
-void OpenInBrowser(UserServices& services, WebBrowser browser, const QString& address);
+// nothing. A program that starts and then finds no browser of its own (xdg-open on a
+// desktop without one) counts as started: it is not waited for, since a browser that it
+// starts may hold it until the browser closes.
+BrowserStart OpenInBrowser(UserServices& services, WebBrowser browser, const QString& address);

@@ -62,7 +62,13 @@ class CMorvaneView : public QAbstractScrollArea {
   // The playing time of the puzzle so far, the running clock included.
   std::int64_t PlayingMs() const { return m_game.PlayingMs(Now()); }
   // The clock stands still while the window is minimised.
-  void SetClockPaused(bool paused) { m_game.Pause(paused, Now()); }
+  void SetClockPaused(bool minimised);
+  // The player's pause: the board hidden behind a notice and the clock standing still
+  // until the player ends it, whatever the window does meanwhile. While it lasts no
+  // gesture or play key acts; a click ends it, and so does every command that changes the
+  // board, which shows the board first. Refused while a drag is open.
+  void SetPaused(bool paused);
+  bool IsPaused() const { return m_bPaused; }
   // The monotonic time that the record's clock is given, in milliseconds.
   static wendrel::Ms Now();
   // Take back the last change of the groups, or make the last one taken back again.
@@ -86,6 +92,8 @@ class CMorvaneView : public QAbstractScrollArea {
   // After a move that joined the last two groups, once any "Congratulations!" box is
   // closed.
   void PuzzleSolved();
+  // After the player's pause began or ended.
+  void PauseChanged(bool paused);
 
  protected:
   // Sets a painter up for logical units: on the window with the scroll position's point
@@ -146,6 +154,11 @@ class CMorvaneView : public QAbstractScrollArea {
   void ShowGameChange();
   // The same after the puzzle on the board was replaced.
   void ShowNewPuzzle();
+  // The record's clock stands still for either reason to pause: the player's or the
+  // minimised window's, so that neither ends the other.
+  void SyncPause();
+  void EndPause() { SetPaused(false); }
+  void DrawPauseNotice(QPainter& dc) const;
   // Keyboard play: the selection and its focus cue.
   void SelectNextGroup(bool backwards);
   void ClearSelection();
@@ -191,4 +204,9 @@ class CMorvaneView : public QAbstractScrollArea {
   QPoint m_ptFrameTravel;
   // The window shows the last composed drag frame, and repaints show it again.
   bool m_bFrameShown = false;
+
+  bool m_bMinimised = false;
+  bool m_bPaused = false;
+  // The press that ended a pause: the double click it may begin plays nothing either.
+  bool m_bResumingClick = false;
 };

@@ -5,7 +5,11 @@ void CMorvaneView::OnFileGenerate() {
   OnGenerate();
 }
 
+// Each command that puts other pieces on the board, as undo and redo do too, ends a pause
+// first: the player asked for something to look at.
+
 void CMorvaneView::OnGenerate() {
+  EndPause();
   // The record takes the number from the clock, or the one given for this Generate.
   if (!m_game.Generate(Now())) {
     const QString failure = tr("Puzzle creation failed.  Please try again.  \n\r") +
@@ -26,6 +30,7 @@ void CMorvaneView::ShowNewPuzzle() {
 }
 
 bool CMorvaneView::OpenGame(const wendrel::SavedGame& game) {
+  EndPause();
   if (!m_game.Restore(game, VisibleArea(), Now()))
     return false;
   ShowNewPuzzle();
@@ -34,6 +39,9 @@ bool CMorvaneView::OpenGame(const wendrel::SavedGame& game) {
 
 void CMorvaneView::OnRestart() {
   // An open drag's release belongs to the pieces as they lie now.
-  if (m_bDragging == 0 && m_game.Restart(Now()))
+  if (m_bDragging != 0)
+    return;
+  EndPause();
+  if (m_game.Restart(Now()))
     ShowGameChange();
 }

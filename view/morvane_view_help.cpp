@@ -1,10 +1,14 @@
 #include "view/morvane_view.h"
 
 // Help for a player who is stuck. A hint that joins the last two groups solves the puzzle
-// with help: no "Congratulations!" box, and the frame says how it was solved.
+// with help: no "Congratulations!" box, and the frame says how it was solved. Help given
+// during a pause ends it, so that the player sees what it did.
 
 void CMorvaneView::OnHint() {
-  if (m_bDragging != 0 || !m_game.Hint(SelectedGroup(), VisibleArea(), Now()))
+  if (m_bDragging != 0)
+    return;
+  EndPause();
+  if (!m_game.Hint(SelectedGroup(), VisibleArea(), Now()))
     return;
   ShowGameChange();
   if (m_game.LastSolve())
@@ -12,7 +16,10 @@ void CMorvaneView::OnHint() {
 }
 
 void CMorvaneView::OnSolve() {
-  if (m_bDragging != 0 || !m_game.Solve(VisibleArea(), Now()))
+  if (m_bDragging != 0)
+    return;
+  EndPause();
+  if (!m_game.Solve(VisibleArea(), Now()))
     return;
   ShowGameChange();
   if (m_game.LastSolve())

@@ -63,8 +63,9 @@ void CMorvaneView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
     return;
   }
-  // While a drag is open the keys do nothing, yet they stay the view's.
-  if (m_bDragging != 0)
+  // While a drag is open, or the board is hidden, the keys do nothing, yet they stay the
+  // view's.
+  if (m_bDragging != 0 || m_bPaused)
     return;
   if (tab) {
     SelectNextGroup(key == Qt::Key_Backtab || shift);
@@ -123,6 +124,7 @@ void CMorvaneView::StepHistory(
   // record brings it into what the window shows now.
   if (m_bDragging != 0)
     return;
+  EndPause();
   switch ((m_game.*step)(VisibleArea(), Now())) {
     case wendrel::PuzzleGame::Step::kNone:
       return;

@@ -1,4 +1,5 @@
 #include <QMouseEvent>
+#include <utility>
 
 #include "view/morvane_view.h"
 #include "view/window_drawing.h"
@@ -17,6 +18,13 @@ void CMorvaneView::mousePressEvent(QMouseEvent* event) {
   event->accept();
   // Playing with the mouse ends playing with the keys.
   setFocus(Qt::MouseFocusReason);
+  // A click on the notice ends the pause and plays nothing: the player has not seen
+  // what lies under the pointer.
+  m_bResumingClick = m_bPaused;
+  if (m_bPaused) {
+    EndPause();
+    return;
+  }
   ClearSelection();
   const QPoint point = event->position().toPoint();
   if (event->button() == Qt::LeftButton)
@@ -38,6 +46,10 @@ void CMorvaneView::mouseReleaseEvent(QMouseEvent* event) {
 void CMorvaneView::mouseDoubleClickEvent(QMouseEvent* event) {
   // Not the base handler: it would treat the double click as one more press.
   event->accept();
+  if (std::exchange(m_bResumingClick, false) || m_bPaused) {
+    EndPause();
+    return;
+  }
   const QPoint point = event->position().toPoint();
   if (event->button() == Qt::LeftButton)
     OnLButtonDblClk(point);

@@ -17,6 +17,10 @@ void CMorvaneView::OnDraw(QPainter& dc) {
 
 void CMorvaneView::paintEvent(QPaintEvent* event) {
   QPainter dc(viewport());
+  if (m_bPaused) {
+    DrawPauseNotice(dc);
+    return;
+  }
   QRegion rest = event->region();
   if (m_bFrameShown) {
     const QRect frame = Mapping().LPtoDP(m_rcSurfaces);

@@ -6,7 +6,11 @@
 std::unique_ptr<QMessageBox> QtUserServices::BuildMessageBox(QWidget* owner, const QString& text,
                                                              const QString& caption, Icon icon) {
   const QMessageBox::Icon shown = icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon;
-  return std::make_unique<QMessageBox>(shown, caption, text, QMessageBox::Ok, owner);
+  auto box = std::make_unique<QMessageBox>(shown, caption, text, QMessageBox::Ok, owner);
+  // What a box says can be copied: an address to visit, the name of a file, a reason to
+  // pass on.
+  box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return box;
 }
 
 void QtUserServices::MessageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -16,7 +16,8 @@ class QtUserServices : public UserServices {
   QString SaveFileName(QWidget* owner, const QString& filter) override;
 
   // The box that MessageBox shows: owned by owner, the caption as given, the critical
-  // icon for Icon::Stop and none otherwise, and the one button OK.
+  // icon for Icon::Stop and none otherwise, the one button OK, and text that the mouse
+  // can select.
   static std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* owner, const QString& text,
                                                       const QString& caption, Icon icon);
 };

@@ -76,10 +76,12 @@ TEST_F(HelpCommands, InstructionsAreShownInAPlainBoxOwnedByTheMainWindow) {
   EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(HelpCommands, TermsOfUseAreAnEmptyPlainBoxOwnedByTheMainWindow) {
+TEST_F(HelpCommands, TermsOfUseNameTheLicenceInAPlainBoxOwnedByTheMainWindow) {
   MenuItem("&Help", "&Terms of use...")->trigger();
   ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "");
+  const QString& terms = services.messages[0].text;
+  EXPECT_TRUE(terms.startsWith("Wendrel is free software under the MIT licence.\n\nCopyright") &&
+              terms.endsWith("the file LICENSE that comes with the source of Wendrel."));
   EXPECT_EQ(services.messages[0].caption, "Terms of use");
   EXPECT_EQ(services.messages[0].icon, UserServices::Icon::None);
   EXPECT_EQ(services.owners[0], &Frame());

@@ -77,6 +77,17 @@ TEST_F(MoreGamesDlg, NetscapeNavigatorFallsBackToTheDefaultBrowserWithoutFirefox
   EXPECT_TRUE(dialog.isVisible()) << "a browser that did not start is not reported";
 }
 
+TEST_F(MoreGamesDlg, WhenNoBrowserStartsABoxSaysSoWithTheAddressToCopy) {
+  services.startSucceeds = false;
+  Press("1004", "https://other.example.org/more", "Netscape Navigator");
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.startsWith("No web browser could be started."));
+  EXPECT_TRUE(services.messages[0].text.endsWith("\nhttps://other.example.org/more"));
+  services.startSucceeds = true;
+  Press("1004", "https://other.example.org/more", "Netscape Navigator");
+  EXPECT_EQ(services.messages.size(), 1u) << "a browser that started needs no box";
+}
+
 TEST_F(MoreGamesDlg, PressingTwiceStartsTwiceAndTheDialogStaysOpen) {
   QTest::mouseClick(Button("Internet Explorer"), Qt::LeftButton);
   QTest::mouseClick(Button("Internet Explorer"), Qt::LeftButton);
