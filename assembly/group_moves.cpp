@@ -71,10 +71,8 @@ void PieceSet::MoveGroup(int g, int dx, int dy) {
 }
 
 bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
-  // The area in model units, y up.
-  const DPoint topLeft = ToModel(area.left, area.top);
-  const DPoint bottomRight = ToModel(area.right, area.bottom);
-  const double left = topLeft.x, right = bottomRight.x, bottom = bottomRight.y, top = topLeft.y;
+  const ModelBox room = ToModel(area);
+  const double left = room.minX, right = room.maxX, bottom = room.minY, top = room.maxY;
   // Where a vertex must lie for the player to see and click the group, and where one is
   // brought: kSurfaceMargin inside the borders.
   const double midX = (left + right) / 2, midY = (bottom + top) / 2;
@@ -109,6 +107,21 @@ bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
   group.position.y += shift.y;
   PlaceGroup(g, group.rotation, group.flipped);
   return true;
+}
+
+std::optional<ModelBox> PieceSet::Bounds(int g) const {
+  std::optional<ModelBox> box;
+  ForEachTriangle(m_groups.groups[g], [&](int t) {
+    for (const DPoint& v : {m_placed[t].a, m_placed[t].b, m_placed[t].c}) {
+      if (!box)
+        box = ModelBox{v.x, v.x, v.y, v.y};
+      box->minX = std::min(box->minX, v.x);
+      box->maxX = std::max(box->maxX, v.x);
+      box->minY = std::min(box->minY, v.y);
+      box->maxY = std::max(box->maxY, v.y);
+    }
+  });
+  return box;
 }
 
 }  // namespace wendrel

@@ -7,7 +7,7 @@ void CMorvaneView::OnFileGenerate() {
 
 void CMorvaneView::OnGenerate() {
   // The record takes the number from the clock, or the one given for this Generate.
-  if (!m_game.Generate(Now())) {
+  if (!m_game.Generate(VisibleArea(), Now())) {
     const QString failure = tr("Puzzle creation failed.  Please try again.  \n\r") +
                             QString::number(m_game.LastNumber());
     m_services.MessageBox(this, failure, tr("Error"), UserServices::Icon::Stop);
@@ -34,6 +34,6 @@ bool CMorvaneView::OpenGame(const wendrel::SavedGame& game) {
 
 void CMorvaneView::OnRestart() {
   // An open drag's release belongs to the pieces as they lie now.
-  if (m_bDragging == 0 && m_game.Restart(Now()))
+  if (m_bDragging == 0 && m_game.Restart(VisibleArea(), Now()))
     ShowGameChange();
 }
