@@ -109,6 +109,39 @@ bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
   return true;
 }
 
+namespace {
+
+// How far to move the span lo..hi the least distance into min..max, which is no narrower.
+double ShiftInto(double lo, double hi, double min, double max) {
+  if (lo < min)
+    return min - lo;
+  if (hi > max)
+    return max - hi;
+  return 0.0;
+}
+
+}  // namespace
+
+bool PieceSet::KeepWhollyInView(int g, const PlayArea& area) {
+  const std::optional<ModelBox> box = Bounds(g);
+  ModelBox room = ToModel(area);
+  room.minX += kSurfaceMargin;
+  room.maxX -= kSurfaceMargin;
+  room.minY += kSurfaceMargin;
+  room.maxY -= kSurfaceMargin;
+  if (!box || box->Width() > room.Width() || box->Height() > room.Height())
+    return KeepOnSurface(g, area);
+  const double dx = ShiftInto(box->minX, box->maxX, room.minX, room.maxX);
+  const double dy = ShiftInto(box->minY, box->maxY, room.minY, room.maxY);
+  if (dx == 0.0 && dy == 0.0)
+    return false;
+  PieceGroup& group = m_groups.groups[g];
+  group.position.x += dx;
+  group.position.y += dy;
+  PlaceGroup(g, group.rotation, group.flipped);
+  return true;
+}
+
 std::optional<ModelBox> PieceSet::Bounds(int g) const {
   std::optional<ModelBox> box;
   ForEachTriangle(m_groups.groups[g], [&](int t) {

@@ -142,6 +142,10 @@ class PieceSet {
   // the least distance that puts its nearest vertex there; otherwise leaves it alone.
   // Returns whether it moved the group. Never joins.
   bool KeepOnSurface(int g, const PlayArea& area);
+  // Where group g fits inside area kSurfaceMargin from its borders, moves it the least
+  // distance that brings its whole box there; otherwise keeps it on the surface as above.
+  // Returns whether it moved the group. Never joins.
+  bool KeepWhollyInView(int g, const PlayArea& area);
   // The smallest box holding group g's current vertices; none for a group without
   // triangles.
   std::optional<ModelBox> Bounds(int g) const;

@@ -217,8 +217,10 @@ bool PuzzleGame::Hint(int selected, const PlayArea& area, Ms now) {
     return false;
   Begin(now);
   const bool joined = JoinNeighbour(m_pieces, target);
-  if (joined)
+  if (joined) {
     Progress().CountHint();
+    m_pieces.KeepWhollyInView(0, area);
+  }
   Finish(&area, now);
   return joined;
 }
@@ -230,6 +232,8 @@ bool PuzzleGame::Solve(const PlayArea& area, Ms now) {
   const bool joined = JoinAllGroups(m_pieces) > 0;
   if (m_pieces.GroupCount() == 1)
     Progress().solvedByProgram = true;
+  if (joined)
+    m_pieces.KeepWhollyInView(0, area);
   Finish(&area, now);
   return joined;
 }

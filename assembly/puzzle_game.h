@@ -121,8 +121,9 @@ class PuzzleGame {
 
   // Help for a player who is stuck, each as one step that undo takes back. Hint joins
   // one more group to the selected group (or, with selected -1, the largest) and counts
-  // the hint, which undo does not take back; Solve joins every group. Each returns
-  // whether anything joined.
+  // the hint, which undo does not take back; Solve joins every group. The group that
+  // gained is brought wholly into area where it fits, so that the player sees the help,
+  // and the finished figure, whole. Each returns whether anything joined.
   bool Hint(int selected, const PlayArea& area, Ms now);
   bool Solve(const PlayArea& area, Ms now);
   int Hints() const { return Segment().progress.hints; }

@@ -8,6 +8,7 @@
 
 #include "assembly/generate_puzzle.h"
 #include "assembly/logical_mapping.h"
+#include "assembly/puzzle_game.h"
 #include "tests/assembly/generated_puzzle.h"
 
 namespace wendrel {
@@ -92,6 +93,42 @@ TEST(ScatterToFit, NoTwoPiecesMeetAndAsManyAsFitStartInsideTheAreaTheRestInReach
         }
         EXPECT_GE(inside, std::min(n, across * down)) << InfoOf(shape).name << " " << number;
       }
+    }
+  }
+}
+
+TEST(FullView, HintsAndSolveBringTheHelpedGroupWhollyIntoTheAreaWhereItFits) {
+  std::mt19937 numbers(5626);
+  for (int round = 0; round < 40; ++round) {
+    const auto number = static_cast<std::int32_t>(numbers());
+    for (const ShapeInfo& info : kShapes) {
+      const PlayArea& cutFor = kAreas[round % 3];
+      const PlayArea& area = kAreas[(round / 3) % 3];
+      const auto inView = [&](const PieceSet& set) {
+        const ModelBox box = *set.Bounds(0), room = ToModel(area);
+        const bool fits = std::max(box.Width() - room.Width(), box.Height() - room.Height()) <=
+                          -2 * PieceSet::kSurfaceMargin;
+        return fits ? Within(box, area, PieceSet::kSurfaceMargin - 1e-9) : InReach(set, 0, area);
+      };
+      PuzzleGame game;
+      if (!game.Generate(PuzzleId{info.shape, number}, cutFor, 0))
+        continue;
+      // A group brought into a window of another size lies a rounding off when brought again.
+      const bool settled = !game.BringIntoView(area);
+      const GroupTable before = game.Pieces().Groups();
+      ASSERT_TRUE(game.Solve(area, 1));
+      ASSERT_TRUE(game.Solved());
+      EXPECT_TRUE(inView(game.Pieces())) << info.name << " " << number;
+      ASSERT_EQ(game.Undo(area, 2), PuzzleGame::Step::kDone);
+      EXPECT_TRUE(!settled || SameGroups(game.Pieces().Groups(), before));
+      while (!game.Solved()) {
+        ASSERT_TRUE(game.Hint(-1, area, 3));
+        EXPECT_TRUE(inView(game.Pieces())) << info.name << " " << number;
+      }
+      // A Restart in a window smaller than the scatter's leaves every piece in reach.
+      ASSERT_TRUE(game.Restart(PieceSet::kSurfaceArea, 4));
+      for (int g = 0; g < game.Pieces().GroupCount(); ++g)
+        EXPECT_TRUE(InReach(game.Pieces(), g, PieceSet::kSurfaceArea));
     }
   }
 }
