@@ -1,5 +1,7 @@
 #include "assembly/generate_puzzle.h"
 
+#include <algorithm>
+
 #include "generator/random.h"
 
 namespace wendrel {
@@ -16,10 +18,25 @@ bool EveryRegionHasTriangles(const PuzzleGenerator& generator) {
   return true;
 }
 
+// Whether outline is the game's own figure with its own seeds, whose puzzles players know
+// by number: a seed must go on giving the very layout it always gave.
+bool IsThreeHeartsAsBuiltIn(const ShapeOutline& outline) {
+  static const ShapeOutline threeHearts = [] {
+    ShapeOutline built;
+    FillThreeLobes(built);
+    return built;
+  }();
+  return outline.vertexCount == threeHearts.vertexCount &&
+         outline.seedCount == threeHearts.seedCount &&
+         std::equal(outline.vertices, outline.vertices + outline.vertexCount,
+                    threeHearts.vertices) &&
+         std::equal(outline.seeds, outline.seeds + outline.seedCount, threeHearts.seeds);
+}
+
 }  // namespace
 
 bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenerator& generator,
-                    PieceSet& pieces) {
+                    PieceSet& pieces, const PlayArea& area) {
   wendrel::srand(static_cast<std::uint32_t>(seed));
   generator.LoadOutline(outline);
   if (generator.BuildTriangulation() == 0)
@@ -30,13 +47,16 @@ bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenera
     return false;
   pieces.Load(generator.triangles, generator.regions, generator.pieceCount);
   pieces.InitPlacement();
-  pieces.Scatter();
+  if (IsThreeHeartsAsBuiltIn(outline))
+    pieces.Scatter();
+  else
+    pieces.ScatterToFit(area);
   return true;
 }
 
 bool GeneratePuzzle(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator,
-                    PieceSet& pieces, Shape shape) {
-  return GeneratePuzzle(seed, library.Slot(InfoOf(shape).slot), generator, pieces);
+                    PieceSet& pieces, Shape shape, const PlayArea& area) {
+  return GeneratePuzzle(seed, library.Slot(InfoOf(shape).slot), generator, pieces, area);
 }
 
 }  // namespace wendrel

@@ -71,10 +71,8 @@ void PieceSet::MoveGroup(int g, int dx, int dy) {
 }
 
 bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
-  // The area in model units, y up.
-  const DPoint topLeft = ToModel(area.left, area.top);
-  const DPoint bottomRight = ToModel(area.right, area.bottom);
-  const double left = topLeft.x, right = bottomRight.x, bottom = bottomRight.y, top = topLeft.y;
+  const ModelBox room = ToModel(area);
+  const double left = room.minX, right = room.maxX, bottom = room.minY, top = room.maxY;
   // Where a vertex must lie for the player to see and click the group, and where one is
   // brought: kSurfaceMargin inside the borders.
   const double midX = (left + right) / 2, midY = (bottom + top) / 2;
@@ -109,6 +107,54 @@ bool PieceSet::KeepOnSurface(int g, const PlayArea& area) {
   group.position.y += shift.y;
   PlaceGroup(g, group.rotation, group.flipped);
   return true;
+}
+
+namespace {
+
+// How far to move the span lo..hi the least distance into min..max, which is no narrower.
+double ShiftInto(double lo, double hi, double min, double max) {
+  if (lo < min)
+    return min - lo;
+  if (hi > max)
+    return max - hi;
+  return 0.0;
+}
+
+}  // namespace
+
+bool PieceSet::KeepWhollyInView(int g, const PlayArea& area) {
+  const std::optional<ModelBox> box = Bounds(g);
+  ModelBox room = ToModel(area);
+  room.minX += kSurfaceMargin;
+  room.maxX -= kSurfaceMargin;
+  room.minY += kSurfaceMargin;
+  room.maxY -= kSurfaceMargin;
+  if (!box || box->Width() > room.Width() || box->Height() > room.Height())
+    return KeepOnSurface(g, area);
+  const double dx = ShiftInto(box->minX, box->maxX, room.minX, room.maxX);
+  const double dy = ShiftInto(box->minY, box->maxY, room.minY, room.maxY);
+  if (dx == 0.0 && dy == 0.0)
+    return false;
+  PieceGroup& group = m_groups.groups[g];
+  group.position.x += dx;
+  group.position.y += dy;
+  PlaceGroup(g, group.rotation, group.flipped);
+  return true;
+}
+
+std::optional<ModelBox> PieceSet::Bounds(int g) const {
+  std::optional<ModelBox> box;
+  ForEachTriangle(m_groups.groups[g], [&](int t) {
+    for (const DPoint& v : {m_placed[t].a, m_placed[t].b, m_placed[t].c}) {
+      if (!box)
+        box = ModelBox{v.x, v.x, v.y, v.y};
+      box->minX = std::min(box->minX, v.x);
+      box->maxX = std::max(box->maxX, v.x);
+      box->minY = std::min(box->minY, v.y);
+      box->maxY = std::max(box->maxY, v.y);
+    }
+  });
+  return box;
 }
 
 }  // namespace wendrel

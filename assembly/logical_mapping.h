@@ -26,4 +26,11 @@ inline DPoint ToModel(int x, int y) {
                 static_cast<double>(PieceSet::kOriginY - y)};
 }
 
+// The model box that a rectangle of the logical plane covers.
+inline ModelBox ToModel(const PlayArea& area) {
+  const DPoint topLeft = ToModel(area.left, area.top);
+  const DPoint bottomRight = ToModel(area.right, area.bottom);
+  return ModelBox{topLeft.x, bottomRight.x, bottomRight.y, topLeft.y};
+}
+
 }  // namespace wendrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "assembly/play_area.h"
 #include "generator/mesh_triangle.h"
 #include "generator/piece_region.h"
@@ -61,6 +63,17 @@ struct GroupTable {
   void Merge(int dst, int src);
 };
 
+// A box of the model plane (y up), its borders included.
+struct ModelBox {
+  double minX = 0.0;
+  double maxX = 0.0;
+  double minY = 0.0;
+  double maxY = 0.0;
+
+  double Width() const { return maxX - minX; }
+  double Height() const { return maxY - minY; }
+};
+
 // The playing-side model of a generated puzzle.
 //
 // At Load the set takes its own copy of the home data (home triangles with their
@@ -81,6 +94,10 @@ class PieceSet {
   static constexpr PlayArea kSurfaceArea{0, 0, kSurfaceWidth, kSurfaceHeight};
   // How far inside the play area KeepOnSurface brings a group back.
   static constexpr double kSurfaceMargin = 10.0;
+  // The room ScatterToFit leaves between the boxes of two pieces, and half of it between a
+  // box and the area's border. Half of it exceeds kSurfaceMargin, so a piece pulled in from
+  // beyond the area stops short of the pieces inside.
+  static constexpr double kScatterGap = 30.0;
 
   PieceSet();
 
@@ -91,7 +108,17 @@ class PieceSet {
   // Every group's pivot from its pieces, at its home place.
   void InitPlacement();
   // Puts the groups on a 5 x 3 grid in random order, each with a random mirror and turn.
+  // Three Hearts' own puzzles are made with it and fixed to the unit by it; its cells are
+  // smaller than the pieces of other figures.
   void Scatter();
+  // Gives every group a random mirror and turn, then puts each in the middle of a cell of
+  // a grid whose cells hold the largest of them as turned, with kScatterGap to spare, so
+  // that no two pieces meet. The grid holds as many cells wholly inside area as fit, and
+  // the cells inside are filled first, in random order. Groups left over go to the row
+  // and column of cells just beyond the bottom and right borders, pulled in to show a
+  // strip of themselves; only where those are full too does a group start out of reach.
+  // Uses only wendrel::rand(), so a number gives the same puzzle everywhere.
+  void ScatterToFit(const PlayArea& area);
   // Recomputes the current vertices of group g from its home vertices.
   void PlaceGroup(int g, int rotation, int flipped);
   // The mean of the home centroids of the group's triangles; unchanged when it has none.
@@ -115,6 +142,13 @@ class PieceSet {
   // the least distance that puts its nearest vertex there; otherwise leaves it alone.
   // Returns whether it moved the group. Never joins.
   bool KeepOnSurface(int g, const PlayArea& area);
+  // Where group g fits inside area kSurfaceMargin from its borders, moves it the least
+  // distance that brings its whole box there; otherwise keeps it on the surface as above.
+  // Returns whether it moved the group. Never joins.
+  bool KeepWhollyInView(int g, const PlayArea& area);
+  // The smallest box holding group g's current vertices; none for a group without
+  // triangles.
+  std::optional<ModelBox> Bounds(int g) const;
   // Displacement in model units (y up).
   void MoveGroup(int g, int dx, int dy);
   // The first group in table order that fits group g, or -1.
@@ -159,6 +193,9 @@ class PieceSet {
     DPoint Apply(DPoint home) const;
   };
   static Placement PlacementOf(const PieceGroup& group, int rotation, int flipped);
+  // Whether a piece of group g shares a point with a piece of another group, borders
+  // included.
+  bool OverlapsAnotherGroup(int g) const;
 
   GrowableArray<Triangle> m_placed;
   int m_nPlacedCount = 0;

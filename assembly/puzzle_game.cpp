@@ -56,10 +56,10 @@ void PuzzleGame::Pause(bool paused, Ms now) {
   SyncClock(now);
 }
 
-bool PuzzleGame::Cut(PuzzleId puzzle) {
+bool PuzzleGame::Cut(PuzzleId puzzle, const PlayArea& area) {
   // The pieces keep their own copy of the last puzzle's home data, so a failed run, which
   // has rebuilt the generator's storage, leaves the game in progress playable.
-  if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, m_pieces, puzzle.shape))
+  if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, m_pieces, puzzle.shape, area))
     return false;
   m_cut = puzzle;
   m_scattered = m_pieces.Groups();
@@ -73,13 +73,13 @@ PuzzleGame::SegmentId PuzzleGame::NewSegment(PuzzleId puzzle, PuzzleProgress pro
   return id;
 }
 
-bool PuzzleGame::Generate(Ms now) {
+bool PuzzleGame::Generate(const PlayArea& area, Ms now) {
   m_nLastNumber = m_nextNumber.value_or(m_clockSeconds());
   m_nextNumber.reset();
-  return Generate(PuzzleId{m_nextShape, m_nLastNumber}, now);
+  return Generate(PuzzleId{m_nextShape, m_nLastNumber}, area, now);
 }
 
-bool PuzzleGame::Generate(PuzzleId puzzle, Ms now) {
+bool PuzzleGame::Generate(PuzzleId puzzle, const PlayArea& area, Ms now) {
   ChargeClock(now);
   m_lastSolve.reset();
   const bool hadPuzzle = m_bHasPuzzle;
@@ -88,7 +88,7 @@ bool PuzzleGame::Generate(PuzzleId puzzle, Ms now) {
   const bool opened = hadPuzzle && !m_history.IsOpen();
   if (opened)
     m_history.Open(m_pieces, m_segment);
-  if (!Cut(puzzle)) {
+  if (!Cut(puzzle, area)) {
     if (opened)
       m_history.Close(m_pieces, m_segment);  // nothing changed: no step
     SyncClock(now);
@@ -187,16 +187,22 @@ void PuzzleGame::ChangeGroup(int g, Change change, const PlayArea& area, Ms now)
   Finish(&area, now);
 }
 
-bool PuzzleGame::Restart(Ms now) {
-  if (!m_bHasPuzzle || m_history.IsOpen() || SameGroups(m_pieces.Groups(), m_scattered))
+bool PuzzleGame::Restart(const PlayArea& area, Ms now) {
+  if (!m_bHasPuzzle || m_history.IsOpen())
+    return false;
+  // A scatter made for a larger window can have put pieces beyond this one.
+  PieceSet restarted = m_pieces;
+  restarted.SetGroups(m_scattered);
+  for (int g = 0; g < restarted.GroupCount(); ++g)
+    restarted.KeepOnSurface(g, area);
+  if (SameGroups(m_pieces.Groups(), restarted.Groups()))
     return false;
   ChargeClock(now);
   m_lastSolve.reset();
   m_history.Open(m_pieces, m_segment);
-  m_pieces.SetGroups(m_scattered);
-  // The scatter's grid lies on the surface, which every window shows. The clock starts
-  // afresh with the next gesture on a segment of its own, so that undo gives the time
-  // back; the help already taken stays counted.
+  m_pieces = std::move(restarted);
+  // The clock starts afresh with the next gesture on a segment of its own, so that undo
+  // gives the time back; the help already taken stays counted.
   PuzzleProgress progress = Segment().progress;
   progress.playingMs = 0;
   progress.started = false;
@@ -213,8 +219,10 @@ bool PuzzleGame::Hint(int selected, const PlayArea& area, Ms now) {
     return false;
   Begin(now);
   const bool joined = JoinNeighbour(m_pieces, target);
-  if (joined)
+  if (joined) {
     Progress().CountHint();
+    m_pieces.KeepWhollyInView(0, area);
+  }
   Finish(&area, now);
   return joined;
 }
@@ -226,6 +234,8 @@ bool PuzzleGame::Solve(const PlayArea& area, Ms now) {
   const bool joined = JoinAllGroups(m_pieces) > 0;
   if (m_pieces.GroupCount() == 1)
     Progress().solvedByProgram = true;
+  if (joined)
+    m_pieces.KeepWhollyInView(0, area);
   Finish(&area, now);
   return joined;
 }
@@ -265,7 +275,7 @@ PuzzleGame::Step PuzzleGame::StepTo(const PuzzleState* target,
   std::unique_ptr<PieceSet> cut;
   if (puzzle != m_cut) {
     cut = std::make_unique<PieceSet>();
-    if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape))
+    if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape, area))
       return Step::kRefused;
   }
   if (!FitSegment(segment, cut ? *cut : m_pieces))
@@ -335,10 +345,12 @@ bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area, Ms now) {
   }
   const std::size_t shown = game.states[game.current].segment;
   const PuzzleId puzzle = game.segments[shown].puzzle;
+  // Only the scatter, which a Restart gives back, depends on area: the tables are the
+  // file's.
   auto cut = std::make_unique<PieceSet>();
   if (game.cut && game.cut->puzzle == puzzle)
     *cut = game.cut->pieces;
-  else if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape))
+  else if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape, area))
     return false;
   const GroupTable scattered = cut->Groups();
   // The board's tables are checked now: undo and redo within its segment cut nothing.

@@ -96,12 +96,12 @@ class PuzzleGame {
   void SetNextShape(Shape shape) { m_nextShape = shape; }
   Shape NextShape() const { return m_nextShape; }
   void SetNextNumber(std::int32_t number) { m_nextNumber = number; }
-  // Cuts the next puzzle and scatters it, as one step that undo takes back; the number it
-  // tried is LastNumber(). A new cut starts a segment of its own. Returns whether a
-  // puzzle was made; on failure nothing changes, an open drag's step included.
-  bool Generate(Ms now);
+  // Cuts the next puzzle and scatters it over area, as one step that undo takes back; the
+  // number it tried is LastNumber(). A new cut starts a segment of its own. Returns
+  // whether a puzzle was made; on failure nothing changes, an open drag's step included.
+  bool Generate(const PlayArea& area, Ms now);
   // The same for a given puzzle.
-  bool Generate(PuzzleId puzzle, Ms now);
+  bool Generate(PuzzleId puzzle, const PlayArea& area, Ms now);
   std::int32_t LastNumber() const { return m_nLastNumber; }
 
   bool HasPuzzle() const { return m_bHasPuzzle; }
@@ -122,14 +122,16 @@ class PuzzleGame {
   // A turn or a mirror of group g, as one step.
   void ChangeGroup(int g, Change change, const PlayArea& area, Ms now);
   // Every piece back where this puzzle's scatter put it, ungrouped, with the clock at
-  // nought, as one step that undo takes back with the time. Returns whether anything
+  // nought, as one step that undo takes back with the time; a piece that the scatter, made
+  // for a larger window, put beyond area is brought back into it. Returns whether anything
   // moved.
-  bool Restart(Ms now);
+  bool Restart(const PlayArea& area, Ms now);
 
   // Help for a player who is stuck, each as one step that undo takes back. Hint joins
   // one more group to the selected group (or, with selected -1, the largest) and counts
-  // the hint, which undo does not take back; Solve joins every group. Each returns
-  // whether anything joined.
+  // the hint, which undo does not take back; Solve joins every group. The group that
+  // gained is brought wholly into area where it fits, so that the player sees the help,
+  // and the finished figure, whole. Each returns whether anything joined.
   bool Hint(int selected, const PlayArea& area, Ms now);
   bool Solve(const PlayArea& area, Ms now);
   int Hints() const { return Segment().progress.hints; }
@@ -190,10 +192,11 @@ class PuzzleGame {
   void Begin(Ms now);
   bool Finish(const PlayArea* area, Ms now);
   void BookSolve();
-  // Cuts puzzle into the pieces; on failure nothing changes.
-  bool Cut(PuzzleId puzzle);
+  // Cuts puzzle into the pieces, scattered over area; on failure nothing changes.
+  bool Cut(PuzzleId puzzle, const PlayArea& area);
   SegmentId NewSegment(PuzzleId puzzle, PuzzleProgress progress);
-  // Goes to the state an undo or redo gives, cutting its puzzle first when it is another.
+  // Goes to the state an undo or redo gives, cutting its puzzle first when it is another;
+  // area is where that cut scatters, for a Restart.
   Step StepTo(const PuzzleState* target, bool (GroupHistory::*step)(PieceSet&),
               const PlayArea& area, Ms now);
   void ForgetSegmentsOutOfHistory();

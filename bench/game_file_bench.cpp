@@ -19,14 +19,14 @@ constexpr PlayArea kArea = PieceSet::kSurfaceArea;
 // twoPuzzles, a Generate of another puzzle taken back.
 void Play(PuzzleGame& game, int moves, bool twoPuzzles) {
   Ms now = 0;
-  game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, now);
+  game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, PieceSet::kSurfaceArea, now);
   game.Hint(-1, kArea, now += 1000);
   for (int i = 0; i < moves; ++i) {
     game.Grab(i % game.Pieces().GroupCount(), now += 1000);
     game.Drop(13 - i % 27, 7 - i % 15, now += 500);
   }
   if (twoPuzzles) {
-    game.Generate(PuzzleId{Shape::kHeart, 5}, now += 1000);
+    game.Generate(PuzzleId{Shape::kHeart, 5}, PieceSet::kSurfaceArea, now += 1000);
     game.Undo(kArea, now += 1000);
   }
 }
@@ -37,7 +37,7 @@ const PuzzleGame& ManyPuzzles() {
   static const PuzzleGame* const game = [] {
     auto* made = new PuzzleGame;
     for (std::int32_t number = 1; number <= 1001; ++number)
-      made->Generate(PuzzleId{Shape::kThreeHearts, number}, number);
+      made->Generate(PuzzleId{Shape::kThreeHearts, number}, PieceSet::kSurfaceArea, number);
     return made;
   }();
   return *game;
@@ -60,7 +60,7 @@ void BM_OpenGame(benchmark::State& state) {
   const std::string text = WriteGameFile(saved, played.Pieces());
   // The game in progress that the opened one replaces, as in the program.
   PuzzleGame game;
-  game.Generate(PuzzleId{Shape::kThreeHearts, 1}, 0);
+  game.Generate(PuzzleId{Shape::kThreeHearts, 1}, PieceSet::kSurfaceArea, 0);
   for (auto _ : state) {
     const GameFileRead read = ReadGameFile(text);
     if (!read.ok() || !game.Restore(read.game, kArea, 0))

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PuzzleGame own, handed;
     if (!own.Restore(uncut, kArea, 0) || !handed.Restore(read.game, kArea, 0))
       std::abort();
-    own.Restart(0);
-    handed.Restart(0);
+    own.Restart(PieceSet::kSurfaceArea, 0);
+    handed.Restart(PieceSet::kSurfaceArea, 0);
     if (Written(own, 0) != Written(handed, 0))
       std::abort();
   }

@@ -11,7 +11,8 @@ PuzzleRun::PuzzleRun(std::int32_t seed, const ShapeLibrary& library, Shape shape
       generator_(std::make_unique<PuzzleGenerator>()),
       pieces_(std::make_unique<PieceSet>()) {
   ResetRandomPool();
-  ok_ = GeneratePuzzle(seed, library, *generator_, *pieces_, shape);
+  // No window: the pieces are scattered over the surface, as a window of its size shows.
+  ok_ = GeneratePuzzle(seed, library, *generator_, *pieces_, shape, PieceSet::kSurfaceArea);
 }
 
 }  // namespace wendrel

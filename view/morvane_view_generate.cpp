@@ -11,7 +11,7 @@ void CMorvaneView::OnFileGenerate() {
 void CMorvaneView::OnGenerate() {
   EndPause();
   // The record takes the number from the clock, or the one given for this Generate.
-  if (!m_game.Generate(Now())) {
+  if (!m_game.Generate(VisibleArea(), Now())) {
     const QString failure = tr("Puzzle creation failed.  Please try again.  \n\r") +
                             QString::number(m_game.LastNumber());
     m_services.MessageBox(this, failure, tr("Error"), UserServices::Icon::Stop);
@@ -42,6 +42,6 @@ void CMorvaneView::OnRestart() {
   if (m_bDragging != 0)
     return;
   EndPause();
-  if (m_game.Restart(Now()))
+  if (m_game.Restart(VisibleArea(), Now()))
     ShowGameChange();
 }

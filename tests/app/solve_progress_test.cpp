@@ -72,6 +72,10 @@ TEST_F(SolveProgress, HintsCountTheGroupsDownToSolvedWithHelpAndNoCongratulation
 }
 
 TEST_F(SolveProgress, AnUnaidedSolveCongratulatesSetsABestTimeAndTheStatisticsShowIt) {
+  // The player drags only what the window shows, and the Oval's pieces are spread over the
+  // whole surface: a window that shows all of it.
+  Frame().resize(1300, 1100);
+  QTest::qWait(0);
   GenerateShape(Shape::kOval);
   SolveWithTheMouse();
   ASSERT_EQ(services.messages.size(), 1u);

@@ -99,7 +99,7 @@ class Sequence {
   }
 
   void Generate(PuzzleId puzzle) {
-    if (!m_game->Generate(puzzle, m_now))
+    if (!m_game->Generate(puzzle, kArea, m_now))
       return;
     if (m_tally.history.empty() || !m_hadPuzzle) {
       m_tally.segments.push_back({puzzle.shape, {}});
@@ -125,7 +125,7 @@ class Sequence {
       const bool drag = Pick(0, 1) == 1;
       if (drag)
         m_game->Grab(g, m_now);
-      EXPECT_FALSE(m_game->Generate(PuzzleId{Shape::kThreeHearts, kUncuttable}, m_now));
+      EXPECT_FALSE(m_game->Generate(PuzzleId{Shape::kThreeHearts, kUncuttable}, kArea, m_now));
       if (drag) {
         const bool solved = m_game->Drop(Pick(-30, 30), Pick(-30, 30), m_now);
         Record(before, solved, groups);
@@ -155,7 +155,7 @@ class Sequence {
         Record(before, true, groups);
       }
     } else if (choice < 64) {
-      if (m_game->Restart(m_now)) {
+      if (m_game->Restart(kArea, m_now)) {
         PuzzleProgress progress = m_tally.Board().progress;
         progress.playingMs = 0;
         progress.started = false;
@@ -243,7 +243,7 @@ TEST(GameSequence, EverySegmentKeepsTheTimeAndHelpThatATallyOfTheStepsGives) {
 
 TEST(GameSequence, CountersAtTheirLimitsStandStill) {
   PuzzleGame game;
-  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kOval, 5}, 0));
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kOval, 5}, kArea, 0));
   SavedGame saved = game.Save(0);
   saved.segments[0].progress = PuzzleProgress{kMaxPlayingMs - 10, kMaxHints, false, true, false};
   ASSERT_TRUE(game.Restore(saved, kArea, 0));

@@ -20,7 +20,7 @@ bool InReach(const PieceSet& set, int g, const PlayArea& area) {
 
 class PuzzleGameTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(game.Generate(PuzzleId{kDefaultShape, kSeed}, kNow)); }
+  void SetUp() override { ASSERT_TRUE(game.Generate(PuzzleId{kDefaultShape, kSeed}, kArea, kNow)); }
 
   PuzzleGame game;
 };
@@ -28,17 +28,17 @@ class PuzzleGameTest : public ::testing::Test {
 TEST(PuzzleGameStart, HoldsNoPuzzleUntilAGenerateSucceeds) {
   PuzzleGame game;
   EXPECT_FALSE(game.HasPuzzle());
-  EXPECT_FALSE(game.Restart(kNow));
+  EXPECT_FALSE(game.Restart(kArea, kNow));
   EXPECT_EQ(game.Undo(kArea, kNow), PuzzleGame::Step::kNone);
   // 3752 is a seed whose triangulation fails.
-  EXPECT_FALSE(game.Generate(PuzzleId{kDefaultShape, 3752}, kNow));
+  EXPECT_FALSE(game.Generate(PuzzleId{kDefaultShape, 3752}, kArea, kNow));
   EXPECT_FALSE(game.HasPuzzle());
 }
 
 TEST(PuzzleGameStart, EachShapeCutsItsOwnNumberOfPieces) {
   for (const ShapeInfo& info : kShapes) {
     PuzzleGame game;
-    ASSERT_TRUE(game.Generate(PuzzleId{info.shape, kSeed}, kNow)) << info.name;
+    ASSERT_TRUE(game.Generate(PuzzleId{info.shape, kSeed}, kArea, kNow)) << info.name;
     EXPECT_EQ(game.PuzzleShape(), info.shape);
     EXPECT_EQ(game.Number(), kSeed);
     EXPECT_EQ(game.Pieces().PieceCount(), info.pieces) << info.name;
@@ -49,7 +49,7 @@ TEST(PuzzleGameStart, EachShapeCutsItsOwnNumberOfPieces) {
 TEST_F(PuzzleGameTest, AFailedGenerateLeavesThePuzzleAndItsHistory) {
   game.ChangeGroup(3, PuzzleGame::Change::kTurn, kArea, kNow);
   const GroupTable before = game.Pieces().Groups();
-  EXPECT_FALSE(game.Generate(PuzzleId{kDefaultShape, 3752}, kNow));
+  EXPECT_FALSE(game.Generate(PuzzleId{kDefaultShape, 3752}, kArea, kNow));
   EXPECT_EQ(game.Number(), kSeed);
   EXPECT_TRUE(SameGroups(game.Pieces().Groups(), before));
   EXPECT_TRUE(game.CanUndo());
@@ -79,14 +79,14 @@ TEST_F(PuzzleGameTest, UndoBringsATableFromALargerWindowIntoTheSmallerOne) {
 
 TEST_F(PuzzleGameTest, RestartIsOneStepBackToTheScatterThatUndoTakesBack) {
   const GroupTable scattered = game.Pieces().Groups();
-  EXPECT_FALSE(game.Restart(kNow)) << "nothing has moved yet";
+  EXPECT_FALSE(game.Restart(kArea, kNow)) << "nothing has moved yet";
   game.ChangeGroup(2, PuzzleGame::Change::kMirror, kArea, kNow);
   game.Move(5, 40, -30, kArea, kNow);
   const GroupTable played = game.Pieces().Groups();
 
-  ASSERT_TRUE(game.Restart(kNow));
+  ASSERT_TRUE(game.Restart(kArea, kNow));
   EXPECT_TRUE(SameGroups(game.Pieces().Groups(), scattered));
-  EXPECT_FALSE(game.Restart(kNow));
+  EXPECT_FALSE(game.Restart(kArea, kNow));
   ASSERT_EQ(game.Undo(kArea, kNow), PuzzleGame::Step::kDone);
   EXPECT_TRUE(SameGroups(game.Pieces().Groups(), played));
   EXPECT_TRUE(game.CanRedo());
@@ -97,7 +97,7 @@ TEST_F(PuzzleGameTest, NoStepIsTakenBackWhileADragIsOpen) {
   game.Grab(4, kNow);
   EXPECT_FALSE(game.CanUndo());
   EXPECT_EQ(game.Undo(kArea, kNow), PuzzleGame::Step::kNone);
-  EXPECT_FALSE(game.Restart(kNow));
+  EXPECT_FALSE(game.Restart(kArea, kNow));
   game.Drop(0, 0, kNow);
   EXPECT_TRUE(game.CanUndo());
 }
@@ -157,7 +157,7 @@ TEST_F(PuzzleGameTest, ASavedGameRestoredGivesTheSameTablesAndHistoryAndIsOneUnd
 
   // Opened over a game in progress, the open is a step back to that game.
   PuzzleGame busy;
-  ASSERT_TRUE(busy.Generate(PuzzleId{Shape::kOval, 5}, kNow));
+  ASSERT_TRUE(busy.Generate(PuzzleId{Shape::kOval, 5}, kArea, kNow));
   ASSERT_TRUE(busy.Restore(saved, kArea, kNow));
   ASSERT_EQ(busy.Undo(kArea, kNow), PuzzleGame::Step::kDone);
   ASSERT_EQ(busy.Undo(kArea, kNow), PuzzleGame::Step::kDone);
@@ -167,12 +167,12 @@ TEST_F(PuzzleGameTest, ASavedGameRestoredGivesTheSameTablesAndHistoryAndIsOneUnd
 
 TEST_F(PuzzleGameTest, AnOpenedTableThatDoesNotFitItsPuzzleIsRefusedWhenUndoReachesIt) {
   game.Move(2, 30, 0, kArea, kNow);
-  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kHeart, 7}, kNow));
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kHeart, 7}, kArea, kNow));
   SavedGame saved = game.Save(kNow);
   ASSERT_EQ(saved.states.size(), 3u);
   // Two pieces that never meet in the solved puzzle put in one group of the first puzzle.
   PuzzleGame probe;
-  ASSERT_TRUE(probe.Generate(PuzzleId{kDefaultShape, kSeed}, kNow));
+  ASSERT_TRUE(probe.Generate(PuzzleId{kDefaultShape, kSeed}, kArea, kNow));
   int far = 1;
   while (probe.Pieces().PiecesAdjacent(0, far))
     ++far;

@@ -82,7 +82,7 @@ TEST(GameFile, ATextOverTheLimitIsRefusedUnread) {
 // numbers: the file stays well under the limit and every value comes back to the bit.
 TEST(GameFile, AFullHistoryOfDifferentPuzzlesFitsWellUnderTheLimit) {
   PuzzleGame game;
-  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, 0));
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, PieceSet::kSurfaceArea, 0));
   const SavedGame one = game.Save(0);
   SavedGame full;
   for (std::size_t i = 0; i <= GroupHistory::kMaxSteps; ++i) {

@@ -5,7 +5,7 @@
 namespace wendrel::testing {
 
 void PlayGame(PuzzleGame& game) {
-  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, 0));
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kThreeHearts, 1000}, PieceSet::kSurfaceArea, 0));
   // The clock starts with the first hint and stops at the next Generate.
   ASSERT_TRUE(game.Hint(-1, kPlayedArea, 1000));
   ASSERT_TRUE(game.Hint(-1, kPlayedArea, 2000));
@@ -13,7 +13,7 @@ void PlayGame(PuzzleGame& game) {
   game.ChangeGroup(3, PuzzleGame::Change::kMirror, kPlayedArea, 4000);
   game.Grab(4, 5000);
   game.Drop(7, -3, 6000);
-  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kOval, 7}, 62234));
+  ASSERT_TRUE(game.Generate(PuzzleId{Shape::kOval, 7}, PieceSet::kSurfaceArea, 62234));
   game.Grab(0, 63000);
   game.Drop(5, 5, 64000);
   ASSERT_EQ(game.Undo(kPlayedArea, 65000), PuzzleGame::Step::kDone);

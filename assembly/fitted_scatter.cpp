@@ -1,0 +1,215 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "assembly/logical_mapping.h"
+#include "assembly/piece_set.h"
+#include "generator/random.h"
+#include "geometry/predicates.h"
+
+namespace wendrel {
+
+namespace {
+
+// The grid never needs more rows or columns than groups.
+constexpr int kMaxCells = GroupTable::kMaxGroups * GroupTable::kMaxGroups;
+
+struct Grid {
+  int columns = 1;
+  int rows = 1;
+  // The columns and rows that lie wholly inside the area, from its left and its top.
+  int columnsInside = 0;
+  int rowsInside = 0;
+  // From one cell's edge to the next: the cell itself where the grid overflows the area,
+  // else the area's share, which spreads the pieces over it.
+  double pitchX = 0.0;
+  double pitchY = 0.0;
+};
+
+// How many of count cells of size cell fit side by side in length.
+int CellsThatFit(int count, double cell, double length) {
+  return std::clamp(static_cast<int>(std::floor(length / cell)), 0, count);
+}
+
+Grid GridOf(int columns, int rows, double cellW, double cellH, const ModelBox& room) {
+  Grid grid{columns, rows};
+  grid.columnsInside = CellsThatFit(columns, cellW, room.Width());
+  grid.rowsInside = CellsThatFit(rows, cellH, room.Height());
+  grid.pitchX = std::max(cellW, room.Width() / columns);
+  grid.pitchY = std::max(cellH, room.Height() / rows);
+  return grid;
+}
+
+// The columns beyond the area's right border and the rows beyond its bottom are lanes,
+// numbered from 1 outwards. A piece in a first lane is pulled straight back across one
+// border into the margin, which the pieces inside leave free. One past the corner of the
+// two first lanes has that corner to itself, but must cross two borders to be reached;
+// one in a further lane would land on the first lane's. So cells are taken inside first,
+// then in a first lane, then past the corner, then further out.
+enum Remoteness { kInside, kFirstLane, kPastTheCorner, kFurtherOut };
+
+Remoteness RemotenessOf(const Grid& grid, int cell) {
+  const int laneX = std::max(0, cell % grid.columns - grid.columnsInside + 1);
+  const int laneY = std::max(0, cell / grid.columns - grid.rowsInside + 1);
+  if (std::max(laneX, laneY) > 1)
+    return kFurtherOut;
+  return static_cast<Remoteness>(laneX + laneY);
+}
+
+// The grid for n groups that holds most of them wholly inside room; then the one that
+// puts fewest further out, then fewest past the corner; then the one that reaches least
+// far beyond; then the one with most room about each piece; then the smallest.
+Grid ChooseGrid(int n, double cellW, double cellH, const ModelBox& room) {
+  std::optional<Grid> best;
+  std::array<double, 6> bestScore{};
+  // Rows beyond the first lane below the area would only reach further out.
+  const int rowsToFirstLane = std::min(n, CellsThatFit(n, cellH, room.Height()) + 1);
+  for (int columns = 1; columns <= n; ++columns) {
+    const int fewestRows = (n + columns - 1) / columns;
+    for (int rows = fewestRows; rows <= std::max(fewestRows, rowsToFirstLane); ++rows) {
+      const Grid grid = GridOf(columns, rows, cellW, cellH, room);
+      const int inside = grid.columnsInside * grid.rowsInside;
+      // The groups left over take the nearest cells beyond.
+      const bool laneX = columns > grid.columnsInside, laneY = rows > grid.rowsInside;
+      int left = std::max(0, n - inside);
+      left -= std::min(left, (laneX ? grid.rowsInside : 0) + (laneY ? grid.columnsInside : 0));
+      const int pastTheCorner = std::min(left, laneX && laneY ? 1 : 0);
+      const int furtherOut = left - pastTheCorner;
+      const double overflow = std::max(0.0, columns * cellW - room.Width()) +
+                              std::max(0.0, rows * cellH - room.Height());
+      const double spread = std::min(grid.pitchX / cellW, grid.pitchY / cellH);
+      // Larger is better in every place.
+      const std::array<double, 6> score{static_cast<double>(std::min(n, inside)),
+                                        -static_cast<double>(furtherOut),
+                                        -static_cast<double>(pastTheCorner),
+                                        -overflow,
+                                        spread,
+                                        -static_cast<double>(columns * rows)};
+      if (!best || score > bestScore) {
+        best = grid;
+        bestScore = score;
+      }
+    }
+  }
+  return *best;
+}
+
+void Shuffle(int* first, int count) {
+  for (int i = count - 1; i > 0; --i)
+    std::swap(first[i], first[wendrel::rand() % (i + 1)]);
+}
+
+// Fills order with the cells, numbered row by row from the top left, in the order the
+// groups take them: by remoteness, each kind in random order; then deals the first n to
+// the groups at random.
+void OrderCells(const Grid& grid, int n, int* order) {
+  const int cells = grid.columns * grid.rows;
+  int filled = 0;
+  for (const Remoteness remoteness : {kInside, kFirstLane, kPastTheCorner, kFurtherOut}) {
+    const int start = filled;
+    for (int cell = 0; cell < cells; ++cell) {
+      if (RemotenessOf(grid, cell) == remoteness)
+        order[filled++] = cell;
+    }
+    Shuffle(order + start, filled - start);
+  }
+  Shuffle(order, n);
+}
+
+bool BoxesMeet(const ModelBox& a, const ModelBox& b) {
+  return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;
+}
+
+bool TrianglesMeet(const Triangle& s, const Triangle& t) {
+  const DPoint sv[] = {s.a, s.b, s.c}, tv[] = {t.a, t.b, t.c};
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) {
+      if (SegmentsIntersect({sv[i], sv[(i + 1) % 3]}, {tv[j], tv[(j + 1) % 3]}))
+        return true;
+    }
+  }
+  // Sides that do not cross leave one triangle wholly inside the other, or apart.
+  return PointInPolygon(sv, 3, t.a) || PointInPolygon(tv, 3, s.a);
+}
+
+}  // namespace
+
+bool PieceSet::OverlapsAnotherGroup(int g) const {
+  const std::optional<ModelBox> box = Bounds(g);
+  for (int h = 0; box && h < m_groups.count; ++h) {
+    const std::optional<ModelBox> other = Bounds(h);
+    if (h == g || !other || !BoxesMeet(*box, *other))
+      continue;
+    bool meet = false;
+    ForEachTriangle(m_groups.groups[g], [&](int s) {
+      ForEachTriangle(m_groups.groups[h],
+                      [&](int t) { meet = meet || TrianglesMeet(m_placed[s], m_placed[t]); });
+    });
+    if (meet)
+      return true;
+  }
+  return false;
+}
+
+void PieceSet::ScatterToFit(const PlayArea& area) {
+  const int n = m_groups.count;
+  if (n <= 0)
+    return;
+  // A piece's extent depends on its turn and mirror, so those come first; each group is
+  // measured about its pivot, placed at the origin.
+  std::array<ModelBox, GroupTable::kMaxGroups> boxes{};
+  double largestW = 0.0, largestH = 0.0;
+  for (int g = 0; g < n; ++g) {
+    PieceGroup& group = m_groups.groups[g];
+    group.flipped = wendrel::rand() % 2;
+    group.rotation = wendrel::rand() % 12;
+    group.position = DPoint{};
+    PlaceGroup(g, group.rotation, group.flipped);
+    boxes[g] = Bounds(g).value_or(ModelBox{});
+    largestW = std::max(largestW, boxes[g].Width());
+    largestH = std::max(largestH, boxes[g].Height());
+  }
+  // Whole units keep the choice of grid, and so the puzzle, the same where the last bits
+  // of the turned vertices differ between platforms.
+  const double cellW = std::ceil(largestW) + kScatterGap;
+  const double cellH = std::ceil(largestH) + kScatterGap;
+  const ModelBox room = ToModel(area);
+  const Grid grid = ChooseGrid(n, cellW, cellH, room);
+  std::array<int, kMaxCells> order{};
+  OrderCells(grid, n, order.data());
+  // How far a piece in a lane that barely reaches into the area is pulled in: more than
+  // kSurfaceMargin, so that the player can click it, and less than the pieces inside keep
+  // clear of the border, so that it stops short of them.
+  constexpr double kPulledIn = (kSurfaceMargin + kScatterGap / 2) / 2;
+  for (int g = 0; g < n; ++g) {
+    const int column = order[g] % grid.columns, row = order[g] / grid.columns;
+    const ModelBox& box = boxes[g];
+    double centreX = room.minX + (column + 0.5) * grid.pitchX;
+    double centreY = room.maxY - (row + 0.5) * grid.pitchY;
+    const Remoteness remoteness = RemotenessOf(grid, order[g]);
+    if (column >= grid.columnsInside && remoteness != kFurtherOut)
+      centreX = std::min(centreX, room.maxX - kPulledIn + box.Width() / 2);
+    if (row >= grid.rowsInside && remoteness != kFurtherOut)
+      centreY = std::max(centreY, room.minY + kPulledIn - box.Height() / 2);
+    PieceGroup& group = m_groups.groups[g];
+    group.position = DPoint{std::round(centreX - (box.minX + box.maxX) / 2),
+                            std::round(centreY - (box.minY + box.maxY) / 2)};
+    PlaceGroup(g, group.rotation, group.flipped);
+  }
+  // Pulled in that far, a piece past the corner can still show no vertex, and one further
+  // out lies where no click reaches it. Brought into reach, either may land on another
+  // piece: then it stays where it was, which a larger window shows.
+  for (int g = 0; g < n; ++g) {
+    if (RemotenessOf(grid, order[g]) < kPastTheCorner)
+      continue;
+    const DPoint cellPosition = m_groups.groups[g].position;
+    if (KeepOnSurface(g, area) && OverlapsAnotherGroup(g)) {
+      m_groups.groups[g].position = cellPosition;
+      PlaceGroup(g, m_groups.groups[g].rotation, m_groups.groups[g].flipped);
+    }
+  }
+}
+
+}  // namespace wendrel
