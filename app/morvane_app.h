@@ -8,8 +8,8 @@
 #include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
 #include "app/player_settings.h"
-#include "assembly/puzzle_game.h"
 #include "app/remembered_game.h"
+#include "assembly/puzzle_game.h"
 
 class CMainFrame;
 class QDialog;

@@ -142,7 +142,7 @@ class CMorvaneView : public QAbstractScrollArea {
   bool FitSurfaces(bool mayShrink);
   // Undo or redo one step of the history, unless a drag is open.
   void StepHistory(wendrel::PuzzleGame::Step (wendrel::PuzzleGame::*step)(const wendrel::PlayArea&,
-                                                                        wendrel::Ms));
+                                                                          wendrel::Ms));
   using GroupChange = wendrel::PuzzleGame::Change;
   // Repaints after a drop or a key's move, and congratulates when it solved the puzzle.
   void ShowMove(bool solved);
