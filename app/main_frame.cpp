@@ -14,7 +14,6 @@
 #include "app/key_indicators.h"
 #include "app/key_lock_state.h"
 #include "app/licence_terms.h"
-#include "app/menu_mnemonic.h"
 #include "app/more_games_dlg.h"
 #include "app/player_settings.h"
 #include "app/product_info.h"
@@ -305,9 +304,6 @@ void CMainFrame::createMenus() {
   helpMenu->addAction(m_termsOfUseAct);
   helpMenu->addAction(m_moreGamesAct);
   helpMenu->addAction(m_aboutAct);
-
-  for (QAction* item : {m_chooseFigureAct, m_moreFiguresAct, m_figureDock->toggleViewAction()})
-    GiveOwnMnemonic(*item);
 }
 
 void CMainFrame::OnInstructions() {

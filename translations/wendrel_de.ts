@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CFigureChooserDlg</name>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Form wählen</translation>
+    </message>
+    <message>
+        <source>%1, %2 pieces</source>
+        <translation>%1, %2 Teile</translation>
+    </message>
+    <message>
+        <source>Solved: %1</source>
+        <translation>Gelöst: %1</translation>
+    </message>
+    <message>
+        <source>Best time: %1</source>
+        <translation>Bestzeit: %1</translation>
+    </message>
+</context>
+<context>
     <name>CGenerateNumberDlg</name>
     <message>
         <source>Generate Number</source>
@@ -376,6 +395,70 @@ gelöst, wenn alle Teile verbunden sind.
         <source>Keep the game when the window closes and bring it back at the next start</source>
         <translation>Das Spiel beim Schließen des Fensters behalten und beim nächsten Start wiederherstellen</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Hide the puzzle and stop the clock until you go on playing</source>
+        <translation>Das Puzzle ausblenden und die Uhr anhalten, bis Sie weiterspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen with the window, or give it back</source>
+        <translation>Das Fenster bildschirmfüllend anzeigen oder wieder auf seine vorige Größe bringen</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Figure...</source>
+        <translation>Form &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Form wählen</translation>
+    </message>
+    <message>
+        <source>Choose a figure and start a puzzle of it</source>
+        <translation>Eine Form wählen und ein Puzzle daraus beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;More Figures...</source>
+        <translation>&amp;Weitere Formen...</translation>
+    </message>
+    <message>
+        <source>More Figures</source>
+        <translation>Weitere Formen</translation>
+    </message>
+    <message>
+        <source>Choose from every figure and start a puzzle of it</source>
+        <translation>Aus allen Formen wählen und ein Puzzle daraus beginnen</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Figure Out&amp;line</source>
+        <translation>Form&amp;umriss</translation>
+    </message>
+    <message>
+        <source>Toggle Figure Outline</source>
+        <translation>Formumriss ein/aus</translation>
+    </message>
+    <message>
+        <source>Show or hide the figure being played beside the play area</source>
+        <translation>Die gespielte Form neben der Spielfläche anzeigen oder ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -403,12 +486,15 @@ gelöst, wenn alle Teile verbunden sind.
         <source>If you have a question or a comment, please write to:</source>
         <translation>Wenn Sie eine Frage oder Anmerkung haben, schreiben Sie bitte an:</translation>
     </message>
-</context>
-<context>
-    <name>CMorvaneApp</name>
     <message>
-        <source>The game could not be remembered: %1</source>
-        <translation>Das Spiel konnte nicht gemerkt werden: %1</translation>
+        <source>No web browser could be started.
+
+To visit the page, open this address in a web browser:
+%1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden.
+
+Um die Seite zu besuchen, öffnen Sie diese Adresse in einem Webbrowser:
+%1</translation>
     </message>
 </context>
 <context>
@@ -459,6 +545,18 @@ gelöst, wenn alle Teile verbunden sind.
 %2</source>
         <translation>Drucken auf %1 nicht möglich:
 %2</translation>
+    </message>
+    <message>
+        <source>This move of the opened game does not fit its puzzle, so it cannot be shown.</source>
+        <translation>Dieser Zug des geöffneten Spiels passt nicht zu seinem Puzzle und kann daher nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Press P or click to go on playing</source>
+        <translation>Drücken Sie P oder klicken Sie, um weiterzuspielen</translation>
     </message>
 </context>
 <context>
@@ -602,6 +700,89 @@ Qts eigene Einstellungen kommen aus der Umgebung, zum Beispiel QT_QPA_PLATFORM.
         <source>it is damaged: %1 %2</source>
         <translation>Die Datei ist beschädigt: %1 %2</translation>
     </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt.</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>is out of range</source>
+        <translation>liegt außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>ist weder true noch false.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>ist kein Text.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>is not [pieces, x, y, rotation, flipped]</source>
+        <translation>ist nicht [pieces, x, y, rotation, flipped].</translation>
+    </message>
+    <message>
+        <source>is not [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore]</source>
+        <translation>ist nicht [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore].</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 pieces</source>
+        <translation>ist keine Liste von 1 bis %1 Teilen.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 groups</source>
+        <translation>ist keine Liste von 1 bis %1 Gruppen.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 states</source>
+        <translation>ist keine Liste von 1 bis %1 Zuständen.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 segments</source>
+        <translation>ist keine Liste von 1 bis %1 Einträgen.</translation>
+    </message>
+    <message>
+        <source>makes no puzzle</source>
+        <translation>ergibt kein Puzzle.</translation>
+    </message>
+    <message>
+        <source>is not that of states[%1]</source>
+        <extracomment>After &quot;shape&quot; or &quot;number&quot;, which must be those of the state on the board.</extracomment>
+        <translation>stimmt nicht mit states[%1] überein.</translation>
+    </message>
+    <message>
+        <source>does not match the groups on the board</source>
+        <translation>passt nicht zu den Gruppen auf dem Spielfeld.</translation>
+    </message>
+    <message>
+        <source>is not a piece of this puzzle</source>
+        <translation>ist kein Teil dieses Puzzles.</translation>
+    </message>
+    <message>
+        <source>repeats piece %1</source>
+        <translation>enthält Teil %1 mehrfach.</translation>
+    </message>
+    <message>
+        <source>leave out piece %1</source>
+        <extracomment>After a field of many groups, as &quot;states[2].groups leave out piece 4&quot;.</extracomment>
+        <translation>lassen Teil %1 aus.</translation>
+    </message>
+    <message>
+        <source>do not all meet in the solved puzzle</source>
+        <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
+        <translation>hängen im gelösten Puzzle nicht alle zusammen.</translation>
+    </message>
 </context>
 <context>
     <name>KeyIndicators</name>
@@ -619,10 +800,51 @@ Qts eigene Einstellungen kommen aus der Umgebung, zum Beispiel QT_QPA_PLATFORM.
     </message>
 </context>
 <context>
+    <name>LicenceTerms</name>
+    <message>
+        <source>The full text of the licence is in the file LICENSE that comes with the source of Wendrel.</source>
+        <translation>Der vollständige Lizenztext steht in der Datei LICENSE, die dem Quellcode von Wendrel beiliegt.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence is installed in the file:
+%1</source>
+        <translation>Der vollständige Lizenztext ist in dieser Datei installiert:
+%1</translation>
+    </message>
+    <message>
+        <source>Wendrel is free software under the MIT licence.
+
+%1
+
+You may use, copy, change, publish, pass on and sell copies of Wendrel, free of charge, as long as the copyright notice and the licence go with every copy. Wendrel comes with no warranty of any kind.
+
+%2</source>
+        <translation>Wendrel ist freie Software unter der MIT-Lizenz.
+
+%1
+
+Sie dürfen Wendrel kostenlos benutzen, kopieren, ändern, veröffentlichen, weitergeben und Kopien davon verkaufen, solange jeder Kopie der Urheberrechtsvermerk und die Lizenz beiliegen. Wendrel wird ohne jede Gewährleistung bereitgestellt.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RememberedGame</name>
     <message>
         <source>The remembered game could not be read (%1); it was kept as %2</source>
         <translation>Das gemerkte Spiel konnte nicht gelesen werden (%1); es wurde als %2 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The remembered game %1 could not be read (%2).</source>
+        <translation>Das gemerkte Spiel %1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>Das Spiel konnte nicht gemerkt werden: %1</translation>
+    </message>
+    <message>
+        <source>The game cannot be remembered: the folder %1 cannot be written.</source>
+        <translation>Das Spiel kann nicht gemerkt werden: In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

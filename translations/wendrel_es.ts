@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CFigureChooserDlg</name>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Elegir figura</translation>
+    </message>
+    <message>
+        <source>%1, %2 pieces</source>
+        <translation>%1, %2 piezas</translation>
+    </message>
+    <message>
+        <source>Solved: %1</source>
+        <translation>Resueltos: %1</translation>
+    </message>
+    <message>
+        <source>Best time: %1</source>
+        <translation>Mejor tiempo: %1</translation>
+    </message>
+</context>
+<context>
     <name>CGenerateNumberDlg</name>
     <message>
         <source>Generate Number</source>
@@ -377,6 +396,70 @@ piezas están unidas.
         <source>Keep the game when the window closes and bring it back at the next start</source>
         <translation>Conservar la partida al cerrar la ventana y recuperarla en el próximo inicio</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Hide the puzzle and stop the clock until you go on playing</source>
+        <translation>Ocultar el rompecabezas y detener el reloj hasta que siga jugando</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>P&amp;antalla completa</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen with the window, or give it back</source>
+        <translation>Ocupar toda la pantalla con la ventana o devolverla a su tamaño</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Figure...</source>
+        <translation>Elegir fig&amp;ura...</translation>
+    </message>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Elegir figura</translation>
+    </message>
+    <message>
+        <source>Choose a figure and start a puzzle of it</source>
+        <translation>Elegir una figura y empezar un rompecabezas con ella</translation>
+    </message>
+    <message>
+        <source>&amp;More Figures...</source>
+        <translation>&amp;Más figuras...</translation>
+    </message>
+    <message>
+        <source>More Figures</source>
+        <translation>Más figuras</translation>
+    </message>
+    <message>
+        <source>Choose from every figure and start a puzzle of it</source>
+        <translation>Elegir entre todas las figuras y empezar un rompecabezas con ella</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Figure Out&amp;line</source>
+        <translation>Contorno de la &amp;figura</translation>
+    </message>
+    <message>
+        <source>Toggle Figure Outline</source>
+        <translation>Mostrar/ocultar el contorno de la figura</translation>
+    </message>
+    <message>
+        <source>Show or hide the figure being played beside the play area</source>
+        <translation>Mostrar u ocultar, junto al tablero, la figura que se está jugando</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -404,12 +487,15 @@ piezas están unidas.
         <source>If you have a question or a comment, please write to:</source>
         <translation>Si tiene alguna pregunta o comentario, escríbame a:</translation>
     </message>
-</context>
-<context>
-    <name>CMorvaneApp</name>
     <message>
-        <source>The game could not be remembered: %1</source>
-        <translation>No se pudo recordar la partida: %1</translation>
+        <source>No web browser could be started.
+
+To visit the page, open this address in a web browser:
+%1</source>
+        <translation>No se pudo abrir ningún navegador web.
+
+Para visitar la página, abra esta dirección en un navegador web:
+%1</translation>
     </message>
 </context>
 <context>
@@ -460,6 +546,18 @@ piezas están unidas.
 %2</source>
         <translation>No se puede imprimir en %1:
 %2</translation>
+    </message>
+    <message>
+        <source>This move of the opened game does not fit its puzzle, so it cannot be shown.</source>
+        <translation>Este movimiento de la partida abierta no encaja en su rompecabezas, así que no se puede mostrar.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Press P or click to go on playing</source>
+        <translation>Pulse P o haga clic para seguir jugando</translation>
     </message>
 </context>
 <context>
@@ -603,6 +701,89 @@ Los ajustes propios de Qt se toman del entorno, por ejemplo QT_QPA_PLATFORM.
         <source>it is damaged: %1 %2</source>
         <translation>El archivo está dañado: %1 %2</translation>
     </message>
+    <message>
+        <source>is missing</source>
+        <translation>falta.</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>no es un número entero.</translation>
+    </message>
+    <message>
+        <source>is out of range</source>
+        <translation>está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número.</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>no es true ni false.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>no es texto.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>no es un objeto.</translation>
+    </message>
+    <message>
+        <source>is not [pieces, x, y, rotation, flipped]</source>
+        <translation>no es [pieces, x, y, rotation, flipped].</translation>
+    </message>
+    <message>
+        <source>is not [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore]</source>
+        <translation>no es [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore].</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 pieces</source>
+        <translation>no es una lista de 1 a %1 piezas.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 groups</source>
+        <translation>no es una lista de 1 a %1 grupos.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 states</source>
+        <translation>no es una lista de 1 a %1 estados.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 segments</source>
+        <translation>no es una lista de 1 a %1 entradas.</translation>
+    </message>
+    <message>
+        <source>makes no puzzle</source>
+        <translation>no forma ningún rompecabezas.</translation>
+    </message>
+    <message>
+        <source>is not that of states[%1]</source>
+        <extracomment>After &quot;shape&quot; or &quot;number&quot;, which must be those of the state on the board.</extracomment>
+        <translation>no coincide con states[%1].</translation>
+    </message>
+    <message>
+        <source>does not match the groups on the board</source>
+        <translation>no coincide con los grupos del tablero.</translation>
+    </message>
+    <message>
+        <source>is not a piece of this puzzle</source>
+        <translation>no es una pieza de este rompecabezas.</translation>
+    </message>
+    <message>
+        <source>repeats piece %1</source>
+        <translation>repite la pieza %1.</translation>
+    </message>
+    <message>
+        <source>leave out piece %1</source>
+        <extracomment>After a field of many groups, as &quot;states[2].groups leave out piece 4&quot;.</extracomment>
+        <translation>dejan fuera la pieza %1.</translation>
+    </message>
+    <message>
+        <source>do not all meet in the solved puzzle</source>
+        <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
+        <translation>no quedan todas unidas en el rompecabezas resuelto.</translation>
+    </message>
 </context>
 <context>
     <name>KeyIndicators</name>
@@ -620,10 +801,51 @@ Los ajustes propios de Qt se toman del entorno, por ejemplo QT_QPA_PLATFORM.
     </message>
 </context>
 <context>
+    <name>LicenceTerms</name>
+    <message>
+        <source>The full text of the licence is in the file LICENSE that comes with the source of Wendrel.</source>
+        <translation>El texto completo de la licencia está en el archivo LICENSE que acompaña al código fuente de Wendrel.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence is installed in the file:
+%1</source>
+        <translation>El texto completo de la licencia está instalado en el archivo:
+%1</translation>
+    </message>
+    <message>
+        <source>Wendrel is free software under the MIT licence.
+
+%1
+
+You may use, copy, change, publish, pass on and sell copies of Wendrel, free of charge, as long as the copyright notice and the licence go with every copy. Wendrel comes with no warranty of any kind.
+
+%2</source>
+        <translation>Wendrel es software libre bajo la licencia MIT.
+
+%1
+
+Puede usar, copiar, modificar, publicar, distribuir y vender copias de Wendrel, sin coste alguno, siempre que el aviso de copyright y la licencia acompañen a cada copia. Wendrel se ofrece sin garantía de ningún tipo.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RememberedGame</name>
     <message>
         <source>The remembered game could not be read (%1); it was kept as %2</source>
         <translation>No se pudo leer la partida recordada (%1); se guardó como %2</translation>
+    </message>
+    <message>
+        <source>The remembered game %1 could not be read (%2).</source>
+        <translation>No se pudo leer la partida recordada %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>No se pudo recordar la partida: %1</translation>
+    </message>
+    <message>
+        <source>The game cannot be remembered: the folder %1 cannot be written.</source>
+        <translation>No se puede recordar la partida: no se puede escribir en la carpeta %1.</translation>
     </message>
 </context>
 <context>

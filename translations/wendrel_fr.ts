@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CFigureChooserDlg</name>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Choisir une forme</translation>
+    </message>
+    <message>
+        <source>%1, %2 pieces</source>
+        <translation>%1, %2 pièces</translation>
+    </message>
+    <message>
+        <source>Solved: %1</source>
+        <translation>Résolus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Best time: %1</source>
+        <translation>Meilleur temps&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CGenerateNumberDlg</name>
     <message>
         <source>Generate Number</source>
@@ -377,6 +396,70 @@ pièces sont réunies.
         <source>Keep the game when the window closes and bring it back at the next start</source>
         <translation>Garder la partie à la fermeture de la fenêtre et la reprendre au prochain lancement</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Hide the puzzle and stop the clock until you go on playing</source>
+        <translation>Masquer le puzzle et arrêter le chronomètre jusqu’à ce que vous repreniez la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>P&amp;lein écran</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen with the window, or give it back</source>
+        <translation>Étendre la fenêtre à tout l’écran, ou lui rendre sa taille</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Figure...</source>
+        <translation>&amp;Choisir une forme...</translation>
+    </message>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Choisir une forme</translation>
+    </message>
+    <message>
+        <source>Choose a figure and start a puzzle of it</source>
+        <translation>Choisir une forme et commencer un puzzle de cette forme</translation>
+    </message>
+    <message>
+        <source>&amp;More Figures...</source>
+        <translation>&amp;Autres formes...</translation>
+    </message>
+    <message>
+        <source>More Figures</source>
+        <translation>Autres formes</translation>
+    </message>
+    <message>
+        <source>Choose from every figure and start a puzzle of it</source>
+        <translation>Choisir parmi toutes les formes et commencer un puzzle de cette forme</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Figure Out&amp;line</source>
+        <translation>Contour de la &amp;forme</translation>
+    </message>
+    <message>
+        <source>Toggle Figure Outline</source>
+        <translation>Afficher/masquer le contour de la forme</translation>
+    </message>
+    <message>
+        <source>Show or hide the figure being played beside the play area</source>
+        <translation>Afficher ou masquer, à côté de l’aire de jeu, la forme du puzzle en cours</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -404,12 +487,15 @@ pièces sont réunies.
         <source>If you have a question or a comment, please write to:</source>
         <translation>Pour toute question ou remarque, écrivez-moi à&#xa0;:</translation>
     </message>
-</context>
-<context>
-    <name>CMorvaneApp</name>
     <message>
-        <source>The game could not be remembered: %1</source>
-        <translation>La partie n’a pas pu être gardée&#xa0;: %1</translation>
+        <source>No web browser could be started.
+
+To visit the page, open this address in a web browser:
+%1</source>
+        <translation>Aucun navigateur web n’a pu être lancé.
+
+Pour visiter la page, ouvrez cette adresse dans un navigateur web&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
@@ -460,6 +546,18 @@ pièces sont réunies.
 %2</source>
         <translation>Impossible d’imprimer sur %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>This move of the opened game does not fit its puzzle, so it cannot be shown.</source>
+        <translation>Ce coup de la partie ouverte ne correspond pas à son puzzle&#xa0;; il ne peut donc pas être affiché.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Press P or click to go on playing</source>
+        <translation>Appuyez sur P ou cliquez pour reprendre la partie</translation>
     </message>
 </context>
 <context>
@@ -604,6 +702,89 @@ QT_QPA_PLATFORM.
         <source>it is damaged: %1 %2</source>
         <translation>Le fichier est endommagé&#xa0;: %1 %2</translation>
     </message>
+    <message>
+        <source>is missing</source>
+        <translation>est absent.</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>n’est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>is out of range</source>
+        <translation>est hors limites.</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>n’est ni true ni false.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>n’est pas un objet.</translation>
+    </message>
+    <message>
+        <source>is not [pieces, x, y, rotation, flipped]</source>
+        <translation>n’est pas [pieces, x, y, rotation, flipped].</translation>
+    </message>
+    <message>
+        <source>is not [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore]</source>
+        <translation>n’est pas [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore].</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 pieces</source>
+        <translation>n’est pas une liste de 1 à %1 pièces.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 groups</source>
+        <translation>n’est pas une liste de 1 à %1 groupes.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 states</source>
+        <translation>n’est pas une liste de 1 à %1 états.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 segments</source>
+        <translation>n’est pas une liste de 1 à %1 entrées.</translation>
+    </message>
+    <message>
+        <source>makes no puzzle</source>
+        <translation>ne forme aucun puzzle.</translation>
+    </message>
+    <message>
+        <source>is not that of states[%1]</source>
+        <extracomment>After &quot;shape&quot; or &quot;number&quot;, which must be those of the state on the board.</extracomment>
+        <translation>ne correspond pas à states[%1].</translation>
+    </message>
+    <message>
+        <source>does not match the groups on the board</source>
+        <translation>ne correspond pas aux groupes du plateau.</translation>
+    </message>
+    <message>
+        <source>is not a piece of this puzzle</source>
+        <translation>n’est pas une pièce de ce puzzle.</translation>
+    </message>
+    <message>
+        <source>repeats piece %1</source>
+        <translation>répète la pièce %1.</translation>
+    </message>
+    <message>
+        <source>leave out piece %1</source>
+        <extracomment>After a field of many groups, as &quot;states[2].groups leave out piece 4&quot;.</extracomment>
+        <translation>omettent la pièce %1.</translation>
+    </message>
+    <message>
+        <source>do not all meet in the solved puzzle</source>
+        <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
+        <translation>ne sont pas toutes reliées dans le puzzle résolu.</translation>
+    </message>
 </context>
 <context>
     <name>KeyIndicators</name>
@@ -621,10 +802,51 @@ QT_QPA_PLATFORM.
     </message>
 </context>
 <context>
+    <name>LicenceTerms</name>
+    <message>
+        <source>The full text of the licence is in the file LICENSE that comes with the source of Wendrel.</source>
+        <translation>Le texte complet de la licence se trouve dans le fichier LICENSE fourni avec le code source de Wendrel.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence is installed in the file:
+%1</source>
+        <translation>Le texte complet de la licence est installé dans le fichier&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Wendrel is free software under the MIT licence.
+
+%1
+
+You may use, copy, change, publish, pass on and sell copies of Wendrel, free of charge, as long as the copyright notice and the licence go with every copy. Wendrel comes with no warranty of any kind.
+
+%2</source>
+        <translation>Wendrel est un logiciel libre sous licence MIT.
+
+%1
+
+Vous pouvez utiliser, copier, modifier, publier, transmettre et vendre des copies de Wendrel, gratuitement, à condition que l’avis de copyright et la licence accompagnent chaque copie. Wendrel est fourni sans aucune garantie.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RememberedGame</name>
     <message>
         <source>The remembered game could not be read (%1); it was kept as %2</source>
         <translation>La partie gardée n’a pas pu être lue (%1)&#xa0;; elle a été conservée sous %2</translation>
+    </message>
+    <message>
+        <source>The remembered game %1 could not be read (%2).</source>
+        <translation>La partie gardée %1 n’a pas pu être lue (%2).</translation>
+    </message>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>La partie n’a pas pu être gardée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The game cannot be remembered: the folder %1 cannot be written.</source>
+        <translation>La partie ne peut pas être gardée&#xa0;: impossible d’écrire dans le dossier %1.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>CFigureChooserDlg</name>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Выбор фигуры</translation>
+    </message>
+    <message>
+        <source>%1, %2 pieces</source>
+        <translation>%1, деталей: %2</translation>
+    </message>
+    <message>
+        <source>Solved: %1</source>
+        <translation>Решено: %1</translation>
+    </message>
+    <message>
+        <source>Best time: %1</source>
+        <translation>Лучшее время: %1</translation>
+    </message>
+</context>
+<context>
     <name>CGenerateNumberDlg</name>
     <message>
         <source>Generate Number</source>
@@ -377,6 +396,70 @@ is complete when all pieces are connected.
         <source>Keep the game when the window closes and bring it back at the next start</source>
         <translation>Сохранять игру при закрытии окна и возвращать её при следующем запуске</translation>
     </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Пауза</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Hide the puzzle and stop the clock until you go on playing</source>
+        <translation>Скрыть головоломку и остановить часы, пока вы не продолжите игру</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Во весь экран</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Во весь экран</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen with the window, or give it back</source>
+        <translation>Развернуть окно на весь экран или вернуть его прежний размер</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Figure...</source>
+        <translation>&amp;Выбрать фигуру...</translation>
+    </message>
+    <message>
+        <source>Choose Figure</source>
+        <translation>Выбрать фигуру</translation>
+    </message>
+    <message>
+        <source>Choose a figure and start a puzzle of it</source>
+        <translation>Выбрать фигуру и начать головоломку из неё</translation>
+    </message>
+    <message>
+        <source>&amp;More Figures...</source>
+        <translation>&amp;Другие фигуры...</translation>
+    </message>
+    <message>
+        <source>More Figures</source>
+        <translation>Другие фигуры</translation>
+    </message>
+    <message>
+        <source>Choose from every figure and start a puzzle of it</source>
+        <translation>Выбрать любую из всех фигур и начать головоломку из неё</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Фигура</translation>
+    </message>
+    <message>
+        <source>Figure Out&amp;line</source>
+        <translation>&amp;Контур фигуры</translation>
+    </message>
+    <message>
+        <source>Toggle Figure Outline</source>
+        <translation>Показать/скрыть контур фигуры</translation>
+    </message>
+    <message>
+        <source>Show or hide the figure being played beside the play area</source>
+        <translation>Показать или скрыть текущую фигуру рядом с игровым полем</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -404,12 +487,15 @@ is complete when all pieces are connected.
         <source>If you have a question or a comment, please write to:</source>
         <translation>Вопросы и замечания присылайте по адресу:</translation>
     </message>
-</context>
-<context>
-    <name>CMorvaneApp</name>
     <message>
-        <source>The game could not be remembered: %1</source>
-        <translation>Не удалось сохранить игру до следующего запуска: %1</translation>
+        <source>No web browser could be started.
+
+To visit the page, open this address in a web browser:
+%1</source>
+        <translation>Не удалось запустить веб-браузер.
+
+Чтобы посетить страницу, откройте этот адрес в веб-браузере:
+%1</translation>
     </message>
 </context>
 <context>
@@ -460,6 +546,18 @@ is complete when all pieces are connected.
 %2</source>
         <translation>Не удалось напечатать на %1:
 %2</translation>
+    </message>
+    <message>
+        <source>This move of the opened game does not fit its puzzle, so it cannot be shown.</source>
+        <translation>Этот ход открытой игры не подходит к её головоломке, поэтому его нельзя показать.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Press P or click to go on playing</source>
+        <translation>Нажмите P или щёлкните, чтобы продолжить игру</translation>
     </message>
 </context>
 <context>
@@ -603,6 +701,89 @@ Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFO
         <source>it is damaged: %1 %2</source>
         <translation>Файл повреждён: %1 %2</translation>
     </message>
+    <message>
+        <source>is missing</source>
+        <translation>отсутствует.</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>не является целым числом.</translation>
+    </message>
+    <message>
+        <source>is out of range</source>
+        <translation>вне допустимого диапазона.</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>не является числом.</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>не является значением true или false.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>не является текстом.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>не является объектом.</translation>
+    </message>
+    <message>
+        <source>is not [pieces, x, y, rotation, flipped]</source>
+        <translation>не имеет вида [pieces, x, y, rotation, flipped].</translation>
+    </message>
+    <message>
+        <source>is not [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore]</source>
+        <translation>не имеет вида [shape, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore].</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 pieces</source>
+        <translation>не является списком от 1 до %1 деталей.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 groups</source>
+        <translation>не является списком от 1 до %1 групп.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 states</source>
+        <translation>не является списком от 1 до %1 состояний.</translation>
+    </message>
+    <message>
+        <source>is not a list of 1 to %1 segments</source>
+        <translation>не является списком от 1 до %1 записей.</translation>
+    </message>
+    <message>
+        <source>makes no puzzle</source>
+        <translation>не образует головоломку.</translation>
+    </message>
+    <message>
+        <source>is not that of states[%1]</source>
+        <extracomment>After &quot;shape&quot; or &quot;number&quot;, which must be those of the state on the board.</extracomment>
+        <translation>не совпадает с states[%1].</translation>
+    </message>
+    <message>
+        <source>does not match the groups on the board</source>
+        <translation>не совпадает с группами на поле.</translation>
+    </message>
+    <message>
+        <source>is not a piece of this puzzle</source>
+        <translation>не является деталью этой головоломки.</translation>
+    </message>
+    <message>
+        <source>repeats piece %1</source>
+        <translation>повторяет деталь %1.</translation>
+    </message>
+    <message>
+        <source>leave out piece %1</source>
+        <extracomment>After a field of many groups, as &quot;states[2].groups leave out piece 4&quot;.</extracomment>
+        <translation>пропускают деталь %1.</translation>
+    </message>
+    <message>
+        <source>do not all meet in the solved puzzle</source>
+        <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
+        <translation>не все соединяются в решённой головоломке.</translation>
+    </message>
 </context>
 <context>
     <name>KeyIndicators</name>
@@ -620,10 +801,51 @@ Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFO
     </message>
 </context>
 <context>
+    <name>LicenceTerms</name>
+    <message>
+        <source>The full text of the licence is in the file LICENSE that comes with the source of Wendrel.</source>
+        <translation>Полный текст лицензии находится в файле LICENSE, который прилагается к исходному коду Wendrel.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence is installed in the file:
+%1</source>
+        <translation>Полный текст лицензии установлен в файле:
+%1</translation>
+    </message>
+    <message>
+        <source>Wendrel is free software under the MIT licence.
+
+%1
+
+You may use, copy, change, publish, pass on and sell copies of Wendrel, free of charge, as long as the copyright notice and the licence go with every copy. Wendrel comes with no warranty of any kind.
+
+%2</source>
+        <translation>Wendrel — свободная программа под лицензией MIT.
+
+%1
+
+Вы можете бесплатно использовать, копировать, изменять, публиковать, передавать и продавать копии Wendrel при условии, что к каждой копии прилагаются уведомление об авторских правах и лицензия. Wendrel поставляется без каких-либо гарантий.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RememberedGame</name>
     <message>
         <source>The remembered game could not be read (%1); it was kept as %2</source>
         <translation>Не удалось прочитать сохранённую игру (%1); она сохранена как %2</translation>
+    </message>
+    <message>
+        <source>The remembered game %1 could not be read (%2).</source>
+        <translation>Не удалось прочитать сохранённую игру %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The game could not be remembered: %1</source>
+        <translation>Не удалось сохранить игру до следующего запуска: %1</translation>
+    </message>
+    <message>
+        <source>The game cannot be remembered: the folder %1 cannot be written.</source>
+        <translation>Не удаётся сохранить игру до следующего запуска: нет доступа на запись в папку %1.</translation>
     </message>
 </context>
 <context>
