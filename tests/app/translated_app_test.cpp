@@ -33,6 +33,10 @@ std::string CutOff(const QWidget& window) {
   std::string cut;
   for (const QWidget* w : window.findChildren<QWidget*>()) {
     const int height = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : 0;
+    // A button without text, as a dock's float and close buttons are, cuts nothing off.
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    if (button && button->text().isEmpty())
+      continue;
     if (w->isVisible() && !qobject_cast<const QAbstractScrollArea*>(w) &&
         (w->width() < w->sizeHint().width() || w->height() < height)) {
       cut += std::string(w->metaObject()->className()) + " ";
