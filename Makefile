@@ -1,7 +1,12 @@
-# Quick start: `make run` plays the game, `make test` runs the whole test suite headless.
-.PHONY: deps configure build run test test-asan fuzz fuzz-check portability bench format format-check translations clean
+# Quick start: `make run` plays the game, `make test` runs the test suite headless.
+.PHONY: deps configure build run test sweep asan test-asan sweep-asan release bench fuzz fuzz-check portability format format-check translations clean
 
 JOBS ?= $(shell nproc)
+
+# The long runs, left out of `make test` and `make test-asan` (and so out of CI) and run
+# by `make sweep` and `make sweep-asan`: the seed sweep over thousands of puzzles (label
+# sweep) and the long random play and memory runs on the real view (label soak).
+LONG_RUNS = sweep|soak
 
 deps:
 	bash scripts/install-deps.sh
@@ -15,13 +20,30 @@ build: configure
 run: build
 	./build/app/wendrel
 
+# Every test but the long runs, in the normal build; fails on any failure.
 test: build
-	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS) -LE '$(LONG_RUNS)'
 
-test-asan: deps
+sweep: build
+	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS) -L '$(LONG_RUNS)'
+
+asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS)
+
+test-asan: asan
+	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS) -LE '$(LONG_RUNS)'
+
+sweep-asan: asan
+	QT_QPA_PLATFORM=offscreen ctest --preset asan -j $(JOBS) -L '$(LONG_RUNS)'
+
+# The optimised build in build-release/: the game, wendrel-gen and the benchmarks, with
+# warnings failing it as in every preset. CI builds it; `make bench` is the same build.
+release: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+bench: release
 
 # The game file reader under libFuzzer, from the seed corpus in fuzz/corpus; what it
 # finds new goes to build-fuzz/corpus, a crashing input to build-fuzz/. fuzz-check is the
@@ -39,12 +61,12 @@ fuzz-check:
 	$(MAKE) fuzz FUZZ_SECONDS=20
 
 # wendrel-gen built with GCC, Clang, GCC -m32 and MinGW-w64 (run under Wine) must print
-# the same puzzles.
-portability: deps
-	bash scripts/check-portability.sh
-
-bench: build
-	cmake --build --preset default --target bench -j $(JOBS)
+# the same puzzles. The GCC one is the normal build's wendrel-gen (build/, which `make
+# test` builds too), so that CI compiles it once; the script builds the other three in
+# build-portability/.
+portability: configure
+	cmake --build --preset default --target wendrel-gen -j $(JOBS)
+	WENDREL_GCC_BUILD=build bash scripts/check-portability.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -58,4 +80,4 @@ translations: configure
 	cmake --build --preset default --target update_translations
 
 clean:
-	rm -rf build build-asan build-fuzz build-portability
+	rm -rf build build-release build-asan build-fuzz build-portability

@@ -11,6 +11,10 @@
 # which carries out the x87 arithmetic in software, and the log says so: a pass then shows
 # agreement under QEMU's x87, not a real one. WENDREL_FORCE_QEMU=1 takes that path on any
 # machine.
+#
+# WENDREL_GCC_BUILD=DIR takes the gcc build from DIR, where GCC has built wendrel-gen in
+# the same configuration already (RelWithDebInfo, as the default preset's build/ is),
+# instead of building it again; `make portability` does so with build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +25,8 @@ builds=(gcc clang gcc-m32 mingw-w64)
 # The builds whose program runs under another one, and which; gcc-m32 joins when the
 # kernel will not run it (see choose_x87_runner).
 declare -A under=([mingw-w64]=Wine)
+# The folder of each build, where it is not $root/NAME.
+declare -A folder=()
 
 wine=/usr/lib/wine/wine64 # Debian keeps the 64-bit loader off PATH
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine || echo wine64)
@@ -39,12 +45,14 @@ fail() {
 label() { echo "$1${under[$1]:+ (under ${under[$1]})}"; }
 
 # Only wendrel-gen, nothing that needs Qt, GoogleTest or Benchmark: each build is light.
+# Warnings fail these builds as they fail the presets': here our own code meets Clang's,
+# MinGW's and the 32-bit target's warnings.
 build() {
   local name=$1
   shift
   say "building $name"
   if ! { cmake -S . -B "$root/$name" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBUILD_TESTING=OFF -DWENDREL_GUI=OFF -DWENDREL_BENCH=OFF "$@" &&
+    -DWENDREL_WERROR=ON -DBUILD_TESTING=OFF -DWENDREL_GUI=OFF -DWENDREL_BENCH=OFF "$@" &&
     cmake --build "$root/$name" --target wendrel-gen; } >"$root/$name.log" 2>&1; then
     cat "$root/$name.log" >&2
     fail "the $name build failed"
@@ -58,8 +66,21 @@ run() {
   case ${under[$name]:-} in
     Wine) "$wine" "$root/$name/tools/wendrel-gen.exe" "$@" | tr -d '\r' ;;
     "$qemu") "$qemu" "$root/$name/tools/wendrel-gen" "$@" ;;
-    *) "$root/$name/tools/wendrel-gen" "$@" ;;
+    *) "${folder[$name]:-$root/$name}/tools/wendrel-gen" "$@" ;;
   esac
+}
+
+# Takes the gcc build's wendrel-gen from a build folder made elsewhere (WENDREL_GCC_BUILD),
+# after checking that GCC built it in the configuration that build() would use.
+take_gcc_build() {
+  local dir=${1%/}
+  [ -x "$dir/tools/wendrel-gen" ] || fail "no $dir/tools/wendrel-gen to take as the gcc build"
+  if ! grep -qx "CMAKE_BUILD_TYPE:STRING=RelWithDebInfo" "$dir/CMakeCache.txt" ||
+    ! grep -qs 'set(CMAKE_CXX_COMPILER_ID "GNU")' "$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake; then
+    fail "$dir is not a RelWithDebInfo build by GCC, which the gcc build must be"
+  fi
+  folder[gcc]=$dir
+  say "gcc: taking $dir/tools/wendrel-gen"
 }
 
 # Runs the x87 build directly if the kernel will, under qemu-i386 if it answers "Exec
@@ -113,7 +134,11 @@ first_difference() {
 }
 
 mkdir -p "$root"
-build gcc -DCMAKE_CXX_COMPILER=g++
+if [ -n "${WENDREL_GCC_BUILD:-}" ]; then
+  take_gcc_build "$WENDREL_GCC_BUILD"
+else
+  build gcc -DCMAKE_CXX_COMPILER=g++
+fi
 build clang -DCMAKE_CXX_COMPILER=clang++
 build gcc-m32 -DCMAKE_CXX_COMPILER=g++ -DCMAKE_CXX_FLAGS=-m32 -DCMAKE_EXE_LINKER_FLAGS=-m32
 build mingw-w64 --toolchain cmake/mingw-w64.cmake

@@ -4,9 +4,10 @@
 # so that both see the same machine. Prints the median of RUNS starts of each (10 unless
 # given) and their ratio.
 #
-# Usage: scripts/startup_time.sh [BUILD_DIR] [RUNS]     (BUILD_DIR defaults to build)
+# Usage: scripts/startup_time.sh [BUILD_DIR] [RUNS]
+# (BUILD_DIR defaults to build-release, the Release build that `make bench` makes)
 set -eu
-build=${1:-build}
+build=${1:-build-release}
 runs=${2:-10}
 game=$build/app/wendrel
 bare=$build/bench/bare_window
