@@ -67,8 +67,20 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
       if (!info.seed)
         return Rejected(QString::fromStdString(error));
     } else if (reader.Is("--shape")) {
-      info.shape = wendrel::ParseShape("--shape", reader.Value(), error);
-      if (!info.shape)
+      const std::optional<wendrel::Shape> shape =
+          wendrel::ParseShape("--shape", reader.Value(), error);
+      if (!shape)
+        return Rejected(QString::fromStdString(error));
+      info.figure = wendrel::InfoOf(*shape).name;
+    } else if (reader.Is("--figure")) {
+      const std::optional<std::string_view> figure =
+          reader.TextValue("a figure's name or file", error);
+      if (!figure)
+        return Rejected(QString::fromStdString(error));
+      info.figure = std::string(*figure);
+    } else if (reader.Is("--pieces")) {
+      info.pieces = wendrel::ParsePieces("--pieces", reader.Value(), error);
+      if (!info.pieces)
         return Rejected(QString::fromStdString(error));
     } else {
       return Rejected(
@@ -88,13 +100,19 @@ QString CommandLineUsage() {
                 "                instead of the clock, to play a puzzle again\n"
                 "  --shape NAME  cut this run's puzzles from the figure NAME instead of the\n"
                 "                one chosen in the menu: %1\n"
+                "%2"
                 "  -h, --help    print this text and exit\n"
                 "  --version     print the version and exit\n"
                 "  FILE          open the saved game FILE\n"
                 "\n"
                 "A value may also be joined to its option, as in --seed=N.\n"
                 "Qt's own settings are taken from the environment, for example QT_QPA_PLATFORM.\n"))
-      .arg(QString::fromStdString(wendrel::ShapeNameList()));
+      .arg(QString::fromStdString(wendrel::ShapeNameList()),
+           Tr(QT_TRANSLATE_NOOP(
+               "CommandLineInfo",
+               "  --figure NAME|FILE  the same for any figure: one of the program's, one of\n"
+               "                your own, or a .wendrel-figure file\n"
+               "  --pieces N    cut them into N pieces, 3 to 20, instead of the figure's own\n")));
 }
 
 QString CommandLineRejection(const QString& error) {

@@ -1,14 +1,20 @@
 #include "app/figure_chooser_dlg.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/my_figures.h"
 #include "app/shape_texts.h"
+#include "io/figure_box.h"
 #include "view/figure_silhouette.h"
 
 namespace {
@@ -38,18 +44,28 @@ QString MarkLine(const FigureChoice& figure) {
 
 }  // namespace
 
-std::vector<FigureChoice> BuiltInFigures(const wendrel::SolveBook& book) {
+std::vector<FigureChoice> FigureChoices(const MyFigures& mine, const wendrel::SolveBook& book,
+                                        int pieces) {
   std::vector<FigureChoice> figures;
-  for (const wendrel::ShapeInfo& info : wendrel::kShapes) {
-    figures.push_back({info.shape, TextsOf(info.shape).title, info.pieces,
-                       &BuiltInOutline(info.shape), book.Read(info.shape)});
-  }
+  const auto offer = [&](const wendrel::FigureRef& figure, bool own) {
+    const wendrel::PuzzleId kind(figure, 0, pieces);
+    figures.push_back({figure, FigureTitle(*figure), kind.pieces, book.Read(kind.Kind()), own});
+  };
+  for (const wendrel::FigureRef& figure : wendrel::KnownFigures())
+    offer(figure, false);
+  for (const wendrel::FigureRef& figure : mine.Figures())
+    offer(figure, true);
   return figures;
 }
 
-CFigureChooserDlg::CFigureChooserDlg(std::vector<FigureChoice> figures, wendrel::Shape current,
-                                     QWidget* parent)
-    : QDialog(parent), m_figures(std::move(figures)), m_pList(new QListWidget(this)) {
+CFigureChooserDlg::CFigureChooserDlg(MyFigures& mine, const wendrel::SolveBook& book,
+                                     const wendrel::FigureRef& current, int pieces, QWidget* parent)
+    : QDialog(parent),
+      m_mine(mine),
+      m_book(book),
+      m_figures(FigureChoices(mine, book, pieces)),
+      m_pList(new QListWidget(this)),
+      m_pPieces(new QComboBox(this)) {
   setWindowTitle(tr("Choose Figure"));
   m_pList->setViewMode(QListView::IconMode);
   m_pList->setMovement(QListView::Static);
@@ -58,7 +74,23 @@ CFigureChooserDlg::CFigureChooserDlg(std::vector<FigureChoice> figures, wendrel:
   const int picture = kPictureLines * fontMetrics().height();
   m_pList->setIconSize(QSize(picture, picture));
   m_pList->setGridSize(tileSize());
-  fillTiles(current);
+  fillTiles(current->name);
+
+  m_pPieces->addItem(tr("Each figure's own"), 0);
+  for (int n = wendrel::Figure::kMinPieces; n <= wendrel::Figure::kMaxPieces; ++n)
+    m_pPieces->addItem(QString::number(n), n);
+  m_pPieces->setCurrentIndex(std::max(0, m_pPieces->findData(pieces)));
+  auto* piecesLabel = new QLabel(tr("&Pieces:"), this);
+  piecesLabel->setBuddy(m_pPieces);
+  // The marks and times are those of the count shown.
+  connect(m_pPieces, &QComboBox::currentIndexChanged, this, [this] {
+    const QListWidgetItem* at = m_pList->currentItem();
+    const std::string current =
+        at ? m_figures[static_cast<std::size_t>(at->data(Qt::UserRole).toInt())].figure->name
+           : std::string();
+    m_figures = FigureChoices(m_mine, m_book, this->pieces());
+    fillTiles(current);
+  });
 
   // The grid shows a whole row of tiles, and whole rows down to kRows, without scrolling
   // sideways.
@@ -80,6 +112,9 @@ CFigureChooserDlg::CFigureChooserDlg(std::vector<FigureChoice> figures, wendrel:
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   m_pOk = buttons->button(QDialogButtonBox::Ok);
+  m_pRemove = buttons->addButton(tr("&Remove"), QDialogButtonBox::ActionRole);
+  m_pRemove->setToolTip(tr("Remove the chosen figure of your own"));
+  connect(m_pRemove, &QPushButton::clicked, this, &CFigureChooserDlg::removeChosen);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   // Return and a double click reach the tile under the cursor even where it was left
@@ -88,17 +123,26 @@ CFigureChooserDlg::CFigureChooserDlg(std::vector<FigureChoice> figures, wendrel:
     item->setSelected(true);
     accept();
   });
-  connect(m_pList, &QListWidget::itemSelectionChanged, this,
-          [this] { m_pOk->setEnabled(!m_pList->selectedItems().isEmpty()); });
-  m_pOk->setEnabled(!m_pList->selectedItems().isEmpty());
+  const auto enable = [this] {
+    m_pOk->setEnabled(selected() != nullptr);
+    m_pRemove->setEnabled(selected() && selected()->mine);
+  };
+  connect(m_pList, &QListWidget::itemSelectionChanged, this, enable);
+  enable();
 
+  auto* count = new QHBoxLayout;
+  count->addWidget(piecesLabel);
+  count->addWidget(m_pPieces);
+  count->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_pList);
+  layout->addLayout(count);
   layout->addWidget(buttons);
   m_pList->setFocus();
 }
 
-void CFigureChooserDlg::fillTiles(wendrel::Shape current) {
+void CFigureChooserDlg::fillTiles(const std::string& current) {
+  m_pList->clear();
   const QPalette colours = m_pList->palette();
   const qreal ratio = devicePixelRatioF();
   for (std::size_t i = 0; i < m_figures.size(); ++i) {
@@ -106,10 +150,10 @@ void CFigureChooserDlg::fillTiles(wendrel::Shape current) {
     // The scheme's text colour, and for the chosen tile, whose name is highlighted, the
     // highlight's colour, so that the figure shows in light and dark schemes alike.
     QIcon icon;
-    icon.addPixmap(SilhouettePixmap(*figure.outline, m_pList->iconSize(), ratio,
-                                    colours.color(QPalette::Text)),
-                   QIcon::Normal);
-    icon.addPixmap(SilhouettePixmap(*figure.outline, m_pList->iconSize(), ratio,
+    icon.addPixmap(
+        SilhouettePixmap(*figure.figure, m_pList->iconSize(), ratio, colours.color(QPalette::Text)),
+        QIcon::Normal);
+    icon.addPixmap(SilhouettePixmap(*figure.figure, m_pList->iconSize(), ratio,
                                     colours.color(QPalette::Highlight)),
                    QIcon::Selected);
     const QString mark = MarkLine(figure);
@@ -122,7 +166,7 @@ void CFigureChooserDlg::fillTiles(wendrel::Shape current) {
     if (figure.stats.SolvedUnaided() > 0)
       about += u'\n' + tr("Best time: %1").arg(Time(figure.stats.bestMs));
     tile->setToolTip(about);
-    if (figure.shape == current)
+    if (figure.figure->name == current)
       m_pList->setCurrentItem(tile);
   }
 }
@@ -141,11 +185,32 @@ QSize CFigureChooserDlg::tileSize() const {
                picture.height() + 2 * metrics.lineSpacing() + room);
 }
 
-std::optional<wendrel::Shape> CFigureChooserDlg::Chosen() const {
-  if (result() != QDialog::Accepted)
-    return std::nullopt;
+const FigureChoice* CFigureChooserDlg::selected() const {
   const QList<QListWidgetItem*> chosen = m_pList->selectedItems();
   if (chosen.isEmpty())
+    return nullptr;
+  return &m_figures[static_cast<std::size_t>(chosen.front()->data(Qt::UserRole).toInt())];
+}
+
+int CFigureChooserDlg::pieces() const {
+  return m_pPieces->currentData().toInt();
+}
+
+std::optional<std::pair<wendrel::FigureRef, int>> CFigureChooserDlg::Chosen() const {
+  if (result() != QDialog::Accepted || !selected())
     return std::nullopt;
-  return m_figures[static_cast<std::size_t>(chosen.front()->data(Qt::UserRole).toInt())].shape;
+  return std::pair(selected()->figure, pieces());
+}
+
+void CFigureChooserDlg::removeChosen() {
+  const FigureChoice* chosen = selected();
+  if (!chosen || !chosen->mine)
+    return;
+  QString error;
+  if (!m_mine.Remove(chosen->figure->name, error)) {
+    QMessageBox::warning(this, windowTitle(), tr("Cannot remove %1: %2").arg(chosen->name, error));
+    return;
+  }
+  m_figures = FigureChoices(m_mine, m_book, pieces());
+  fillTiles(std::string());
 }

@@ -30,10 +30,11 @@ constexpr int kTimeTick = 250;
 
 }  // namespace
 
-CMainFrame::CMainFrame(UserServices& services, wendrel::PuzzleGame& game,
+CMainFrame::CMainFrame(UserServices& services, wendrel::PuzzleGame& game, MyFigures& mine,
                        const DialogRunner& runModal)
     : m_services(services),
       m_game(game),
+      m_myFigures(mine),
       m_runModal(runModal),
       m_pView(new CMorvaneView(services, game, this)) {
   // The name of the program alone: the document has no name to show.
@@ -110,6 +111,8 @@ void CMainFrame::createActions() {
   m_timerAct->setChecked(TimerShown());
 
   auto* shapeGroup = new QActionGroup(this);
+  // No item is checked while a figure of the box or the player's own is chosen.
+  shapeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (const wendrel::ShapeInfo& info : wendrel::kShapes)
     m_shapeActs << shapeGroup->addAction(shapeCommand(info.shape));
 
@@ -178,11 +181,11 @@ QAction* CMainFrame::shapeCommand(wendrel::Shape shape) {
   return command;
 }
 
-void CMainFrame::ShowShape(wendrel::Shape shape) {
-  for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i) {
-    if (wendrel::kShapes[i].shape == shape)
-      m_shapeActs[static_cast<qsizetype>(i)]->setChecked(true);
-  }
+void CMainFrame::ShowFigure(const wendrel::Figure& figure) {
+  // A figure of the box or the player's own has no item: none is checked.
+  const std::optional<wendrel::Shape> shape = wendrel::BuiltInShapeOf(figure);
+  for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i)
+    m_shapeActs[static_cast<qsizetype>(i)]->setChecked(shape == wendrel::kShapes[i].shape);
 }
 
 QAction* CMainFrame::keyCommand(const QString& text, const QList<QKeySequence>& keys,
@@ -245,10 +248,11 @@ void CMainFrame::showPlayingTime() {
 
 void CMainFrame::showGameState() {
   const wendrel::PuzzleGame& game = m_game;
-  m_wndPuzzlePane->setText(
-      game.HasPuzzle()
-          ? tr("%1, puzzle %2").arg(TextsOf(game.PuzzleShape()).title).arg(game.Number())
-          : QString());
+  m_wndPuzzlePane->setText(game.HasPuzzle() ? tr("%1, %2 pieces, puzzle %3")
+                                                  .arg(FigureTitle(game.PuzzleFigure()))
+                                                  .arg(game.Id().pieces)
+                                                  .arg(game.Number())
+                                            : QString());
   m_wndPuzzlePane->setVisible(game.HasPuzzle());
   const int groups = game.Pieces().GroupCount();
   m_wndProgressPane->setText(groups > 1 ? tr("%1 groups left").arg(groups) : tr("Solved"));
@@ -273,6 +277,9 @@ void CMainFrame::createMenus() {
   shapeMenu->addActions(m_shapeActs);
   shapeMenu->addSeparator();
   shapeMenu->addAction(m_moreFiguresAct);
+  QMenu* piecesMenu = fileMenu->addMenu(tr("&Pieces"));
+  piecesMenu->addActions(m_piecesActs);
+  fileMenu->addAction(m_openFigureAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_fileOpenAct);
   fileMenu->addAction(m_fileSaveAct);
@@ -350,7 +357,7 @@ void CMainFrame::OnPuzzleSolved() {
   else if (solve->hints > 1)
     message = tr("Solved with %1 hints").arg(solve->hints);
   else if (solve->newBest)
-    message = tr("Solved in %1 – a new best for %2").arg(time, TextsOf(solve->shape).title);
+    message = tr("Solved in %1 – a new best for %2").arg(time, FigureTitle(m_game.PuzzleFigure()));
   else if (solve->stats.SolvedUnaided() > 0)
     message =
         tr("Solved in %1 (best %2)")

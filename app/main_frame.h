@@ -6,10 +6,11 @@
 
 #include "app/dialog_runner.h"
 #include "assembly/puzzle_game.h"
-#include "shapes/shape_catalogue.h"
+#include "shapes/figure.h"
 
 class CFigurePane;
 class CMorvaneView;
+class MyFigures;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -53,9 +54,10 @@ class CMainFrame : public QMainWindow {
     QList<QAction*> shapes;
   };
 
-  // Modal dialogs of the frame run through runModal, and the view plays game; both must
-  // outlive the frame.
-  CMainFrame(UserServices& services, wendrel::PuzzleGame& game, const DialogRunner& runModal);
+  // Modal dialogs of the frame run through runModal, the view plays game, and the figure
+  // commands keep the player's figures in mine; all must outlive the frame.
+  CMainFrame(UserServices& services, wendrel::PuzzleGame& game, MyFigures& mine,
+             const DialogRunner& runModal);
 
   CMorvaneView& View() const { return *m_pView; }
   Commands Actions() const;
@@ -65,8 +67,8 @@ class CMainFrame : public QMainWindow {
   void OnMoreGames();
   // Asks for a puzzle number and makes that puzzle with the chosen shape.
   void OnGenerateNumber();
-  // Checks the Shape item of shape.
-  void ShowShape(wendrel::Shape shape);
+  // Checks the Shape item of a built-in figure, and none for any other.
+  void ShowFigure(const wendrel::Figure& figure);
   void OnStatistics();
   // Shows or hides the time pane; the time is kept either way.
   void OnTimer(bool shown);
@@ -75,9 +77,15 @@ class CMainFrame : public QMainWindow {
   // Shows text in the message pane until the next prompt replaces it.
   void ShowMessage(const QString& text);
 
-  // The figure chooser: the figure picked becomes the chosen shape, remembered, and a
+  // The figure chooser: the figure and count picked become the choice, remembered, and a
   // puzzle of it is made at once, one step that undo takes back.
   void OnChooseFigure();
+  // File > Open Figure...: a figure file becomes one of the player's own, and a puzzle of
+  // it is made as the chooser makes one. A file refused changes nothing.
+  void OnOpenFigure();
+  void OpenFigureFile(const QString& path);
+  // Checks the Pieces item of pieces (0 for each figure's own).
+  void ShowPieces(int pieces);
   // A window that was given no size opens with the figure pane beside the play area that
   // it would have had without the pane.
   void setVisible(bool visible) override;
@@ -108,12 +116,15 @@ class CMainFrame : public QMainWindow {
   // item; the frame wires them itself, as they act on its own dialog, view and pane.
   void createFigureCommands();
   QSize openingSize() const;
+  // The figure and count chosen, remembered, and cut at once.
+  void startFigure(const wendrel::FigureRef& figure, int pieces);
   // View > Pause and View > Full Screen, which the frame wires itself: they act on its
   // own view and window.
   void createWindowCommands();
 
   UserServices& m_services;
   wendrel::PuzzleGame& m_game;
+  MyFigures& m_myFigures;
   const DialogRunner& m_runModal;
   CMorvaneView* m_pView;
   QStatusBar* m_wndStatusBar = nullptr;
@@ -149,6 +160,9 @@ class CMainFrame : public QMainWindow {
   QList<QAction*> m_shapeActs;
   QAction* m_chooseFigureAct = nullptr;
   QAction* m_moreFiguresAct = nullptr;
+  QAction* m_openFigureAct = nullptr;
+  // Each figure's own count, then 3 to 20.
+  QList<QAction*> m_piecesActs;
   QDockWidget* m_figureDock = nullptr;
   CFigurePane* m_figurePane = nullptr;
   QAction* m_pauseAct = nullptr;

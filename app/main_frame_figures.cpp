@@ -2,16 +2,33 @@
 // played beside the play area.
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QDockWidget>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
 
 #include "app/figure_chooser_dlg.h"
 #include "app/main_frame.h"
+#include "app/my_figures.h"
 #include "app/player_settings.h"
+#include "assembly/generate_puzzle.h"
+#include "io/figure_file.h"
+#include "io/file_to_read.h"
 #include "view/figure_pane.h"
 #include "view/morvane_view.h"
+#include "view/user_services.h"
+
+namespace {
+
+std::string TranslateFigureFile(const char* wording) {
+  return QCoreApplication::translate("FigureFile", wording).toStdString();
+}
+
+}  // namespace
 
 void CMainFrame::createFigureCommands() {
   m_chooseFigureAct = new QAction(tr("Choose &Figure..."), this);
@@ -23,6 +40,28 @@ void CMainFrame::createFigureCommands() {
   m_moreFiguresAct->setStatusTip(tr("Choose from every figure and start a puzzle of it"));
   for (QAction* choose : {m_chooseFigureAct, m_moreFiguresAct})
     connect(choose, &QAction::triggered, this, &CMainFrame::OnChooseFigure);
+  m_openFigureAct = new QAction(tr("Open F&igure..."), this);
+  m_openFigureAct->setToolTip(tr("Open Figure"));
+  m_openFigureAct->setStatusTip(
+      tr("Add a figure file to your own figures and start a puzzle of it"));
+  connect(m_openFigureAct, &QAction::triggered, this, &CMainFrame::OnOpenFigure);
+
+  auto* piecesGroup = new QActionGroup(this);
+  for (int pieces = 0; pieces <= wendrel::Figure::kMaxPieces;
+       pieces = pieces == 0 ? wendrel::Figure::kMinPieces : pieces + 1) {
+    QAction* count = piecesGroup->addAction(pieces == 0 ? tr("&Each Figure's Own")
+                                                        : tr("%1 pieces").arg(pieces));
+    count->setCheckable(true);
+    count->setData(pieces);
+    count->setStatusTip(pieces == 0 ? tr("Cut each figure into its own pieces")
+                                    : tr("Cut the next puzzles into %1 pieces").arg(pieces));
+    connect(count, &QAction::triggered, this, [this, pieces] {
+      SavePieces(pieces);
+      m_game.SetNextFigure(m_game.NextFigure(), pieces);
+    });
+    m_piecesActs << count;
+  }
+  ShowPieces(SavedPieces());
 
   m_figurePane = new CFigurePane(m_game);
   m_figureDock = new QDockWidget(tr("Figure"), this);
@@ -49,16 +88,56 @@ void CMainFrame::createFigureCommands() {
 }
 
 void CMainFrame::OnChooseFigure() {
-  CFigureChooserDlg dialog(BuiltInFigures(m_game.Book()), m_game.NextShape(), this);
+  CFigureChooserDlg dialog(m_myFigures, m_game.Book(), m_game.NextFigure(), SavedPieces(), this);
   m_runModal(dialog);
-  const std::optional<wendrel::Shape> chosen = dialog.Chosen();
-  if (!chosen)
-    return;
-  m_pView->SetShape(*chosen);
-  SaveShape(*chosen);
-  ShowShape(*chosen);
+  if (const auto chosen = dialog.Chosen())
+    startFigure(chosen->first, chosen->second);
+}
+
+void CMainFrame::startFigure(const wendrel::FigureRef& figure, int pieces) {
+  m_pView->SetFigure(figure, pieces);
+  SaveFigureName(figure->name);
+  SavePieces(pieces);
+  ShowFigure(*figure);
+  ShowPieces(pieces);
   m_pView->OnGenerate();
   m_figurePane->update();
+}
+
+void CMainFrame::ShowPieces(int pieces) {
+  for (QAction* count : m_piecesActs)
+    count->setChecked(count->data().toInt() == pieces);
+}
+
+void CMainFrame::OnOpenFigure() {
+  const QString path = m_services.OpenFileName(
+      this, tr("Wendrel figures (*%1)").arg(QString::fromUtf8(wendrel::kFigureFileExtension)));
+  if (!path.isEmpty())
+    OpenFigureFile(path);
+}
+
+void CMainFrame::OpenFigureFile(const QString& path) {
+  const auto refuse = [&](const QString& reason) {
+    m_services.MessageBox(this, tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), reason),
+                          tr("Open Figure"), UserServices::Icon::Stop);
+  };
+  std::string text;
+  if (const std::error_code ec =
+          wendrel::ReadFileText(path.toStdString(), wendrel::kMaxFigureFileBytes, text))
+    return refuse(QString::fromStdString(ec.message()));
+  const std::string name = wendrel::FigureNameOf(QFileInfo(path).completeBaseName().toStdString());
+  const wendrel::FigureFileRead read = wendrel::ReadFigureFile(text, name);
+  if (!read.ok())
+    return refuse(QString::fromStdString(wendrel::FigureFileReason(read, TranslateFigureFile)));
+  const int pieces = SavedPieces();
+  if (!wendrel::CutsReliably(std::make_shared<const wendrel::Figure>(read.figure), pieces))
+    return refuse(
+        tr("no puzzle could be cut from this figure; its narrowest parts may be too thin"));
+  QString error;
+  const wendrel::FigureRef kept = m_myFigures.Add(text, name, error);
+  if (!kept)
+    return refuse(error);
+  startFigure(kept, pieces);
 }
 
 void CMainFrame::setVisible(bool visible) {

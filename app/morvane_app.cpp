@@ -12,6 +12,7 @@
 #include "app/player_settings.h"
 #include "app/product_info.h"
 #include "app/remembered_game.h"
+#include "io/figure_file.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
 
@@ -50,7 +51,11 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
   // nothing but its message box shown.
   wendrel::SavedGame opened;
   GameFileIo::Read::Outcome outcome = GameFileIo::Read::Outcome::kEmpty;
-  if (cmdInfo.fileName.isEmpty())
+  // A figure file given to open, as the file manager gives one, is added to the player's
+  // figures once the window stands.
+  const bool figureFile = cmdInfo.fileName.endsWith(
+      QString::fromUtf8(wendrel::kFigureFileExtension), Qt::CaseInsensitive);
+  if (cmdInfo.fileName.isEmpty() || figureFile)
     m_doc.OnNewDocument();
   else
     outcome = m_doc.OnOpenDocument(cmdInfo.fileName, nullptr, opened);
@@ -58,20 +63,31 @@ bool CMorvaneApp::InitInstance(const CommandLineInfo& cmdInfo) {
     return false;
 
   m_game.SetSolveBook(m_solveBook);
-  m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_game, m_runModal);
+  const QStringList setAside = m_myFigures.Load();
+  m_pMainFrame = std::make_unique<CMainFrame>(m_services, m_game, m_myFigures, m_runModal);
   RouteCommands();
   CMorvaneView& view = m_pMainFrame->View();
   if (cmdInfo.seed)
     m_game.SetNextNumber(*cmdInfo.seed);
-  // A shape on the command line is for this run only: the saved choice stays.
-  const wendrel::Shape shape =
-      cmdInfo.shape.value_or(SavedShape().value_or(wendrel::kDefaultShape));
-  m_game.SetNextShape(shape);
-  m_pMainFrame->ShowShape(shape);
+  // A figure on the command line is for this run only: the saved choice stays.
+  m_game.SetNextFigure(ChosenFigure(cmdInfo.figure), cmdInfo.pieces.value_or(SavedPieces()));
+  m_pMainFrame->ShowPieces(cmdInfo.pieces.value_or(SavedPieces()));
+  m_pMainFrame->ShowFigure(*m_game.NextFigure());
   view.OnInitialUpdate();
   RestoreWindowLayout(*m_pMainFrame);
   m_pMainFrame->show();
-  if (outcome == GameFileIo::Read::Outcome::kGame) {
+  if (!setAside.isEmpty()) {
+    m_services.MessageBox(m_pMainFrame.get(),
+                          QCoreApplication::translate("CMorvaneApp",
+                                                      "These figures of your own could not be "
+                                                      "read and were set aside:\n%1")
+                              .arg(setAside.join(u'\n')),
+                          QCoreApplication::translate("CMorvaneApp", "My Figures"),
+                          UserServices::Icon::Stop);
+  }
+  if (figureFile) {
+    m_pMainFrame->OpenFigureFile(cmdInfo.fileName);
+  } else if (outcome == GameFileIo::Read::Outcome::kGame) {
     view.OpenGame(opened);
   } else if (cmdInfo.fileName.isEmpty() && m_pMainFrame->Actions().remember->isChecked()) {
     if (const std::optional<wendrel::SavedGame> remembered =
@@ -151,13 +167,37 @@ void CMorvaneApp::RouteCommands() {
   for (std::size_t i = 0; i < wendrel::kShapes.size(); ++i) {
     const wendrel::Shape shape = wendrel::kShapes[i].shape;
     route(commands.shapes[static_cast<qsizetype>(i)], &view, [this, shape] {
-      m_game.SetNextShape(shape);
-      SaveShape(shape);
+      m_game.SetNextFigure(wendrel::BuiltInFigure(shape), SavedPieces());
+      SaveFigureName(wendrel::InfoOf(shape).name);
     });
   }
   route(commands.filePrint, &view, &CMorvaneView::OnFilePrint);
   route(commands.editUndo, &view, &CMorvaneView::OnEditUndo);
   route(commands.editRedo, &view, &CMorvaneView::OnEditRedo);
+}
+
+wendrel::FigureRef CMorvaneApp::ChosenFigure(const std::optional<std::string>& given) {
+  // Settings are the user's to edit: a name no figure has is no choice.
+  if (!given) {
+    wendrel::FigureRef saved = m_myFigures.Find(SavedFigureName());
+    return saved ? saved : wendrel::BuiltInFigure(wendrel::kDefaultShape);
+  }
+  if (wendrel::FigureRef named = m_myFigures.Find(*given))
+    return named;
+  wendrel::FigureFileRead read = wendrel::ReadFigureFileAt(*given);
+  if (read.ok())
+    return std::make_shared<const wendrel::Figure>(std::move(read.figure));
+  m_services.MessageBox(
+      nullptr,
+      QCoreApplication::translate("CMorvaneApp", "Cannot open figure %1: %2")
+          .arg(QString::fromStdString(*given),
+               QString::fromStdString(wendrel::FigureFileReason(
+                   read,
+                   [](const char* wording) {
+                     return QCoreApplication::translate("FigureFile", wording).toStdString();
+                   }))),
+      QCoreApplication::translate("CMorvaneApp", "Open Figure"), UserServices::Icon::Stop);
+  return ChosenFigure(std::nullopt);
 }
 
 void CMorvaneApp::OnFileNew() {

@@ -7,6 +7,7 @@
 
 #include "app/dialog_runner.h"
 #include "app/morvane_doc.h"
+#include "app/my_figures.h"
 #include "app/player_settings.h"
 #include "app/remembered_game.h"
 #include "assembly/puzzle_game.h"
@@ -52,6 +53,10 @@ class CMorvaneApp {
  private:
   // The program's routing table: which object handles each command of the frame.
   void RouteCommands();
+  // The figure a command line or the settings name: the program's or the player's, else a
+  // figure file for this run; the default figure when there is none, with a message for a
+  // command line's.
+  wendrel::FigureRef ChosenFigure(const std::optional<std::string>& given);
 
   UserServices& m_services;
   CMorvaneDoc m_doc;
@@ -59,6 +64,7 @@ class CMorvaneApp {
   DialogRunner m_runModal;
   SettingsSolveBook m_solveBook;
   wendrel::PuzzleGame m_game;
+  MyFigures m_myFigures;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   // Runs from the first gesture after a write until the next write.
   QTimer m_rememberTimer;

@@ -6,7 +6,9 @@
 
 namespace {
 
+// Named so when the figures were the four built-in shapes; it holds any figure's name.
 const QString kShapeKey = QStringLiteral("Game/Shape");
+const QString kPiecesKey = QStringLiteral("Game/Pieces");
 const QString kRememberKey = QStringLiteral("Game/RememberOnExit");
 const QString kTimerKey = QStringLiteral("View/Timer");
 const QString kFigureOutlineKey = QStringLiteral("View/FigureOutline");
@@ -14,19 +16,39 @@ const QString kStatsGroup = QStringLiteral("Statistics");
 const QString kGeometryKey = QStringLiteral("Window/Geometry");
 const QString kWindowStateKey = QStringLiteral("Window/State");
 
-QString StatsGroup(wendrel::Shape shape) {
-  return kStatsGroup + u'/' + QLatin1String(wendrel::InfoOf(shape).name);
+QString StatsGroup(const wendrel::PuzzleKind& kind) {
+  return kStatsGroup + u'/' + QString::fromStdString(kind.figure) + u'/' +
+         QString::number(kind.pieces);
+}
+
+// Where the statistics of a built-in shape in its own pieces were kept before they were
+// kept for every piece count; none for any other kind.
+std::optional<QString> OldStatsGroup(const wendrel::PuzzleKind& kind) {
+  const std::optional<wendrel::Shape> shape = wendrel::ShapeNamed(kind.figure);
+  if (!shape || wendrel::InfoOf(*shape).pieces != kind.pieces)
+    return std::nullopt;
+  return kStatsGroup + u'/' + QString::fromStdString(kind.figure);
 }
 
 }  // namespace
 
-std::optional<wendrel::Shape> SavedShape() {
-  // Settings are the user's to edit: a name this program does not know is no choice.
-  return wendrel::ShapeNamed(QSettings().value(kShapeKey).toString().toStdString());
+std::string SavedFigureName() {
+  return QSettings().value(kShapeKey).toString().toStdString();
 }
 
-void SaveShape(wendrel::Shape shape) {
-  QSettings().setValue(kShapeKey, QLatin1String(wendrel::InfoOf(shape).name));
+void SaveFigureName(const std::string& name) {
+  QSettings().setValue(kShapeKey, QString::fromStdString(name));
+}
+
+int SavedPieces() {
+  // Settings are the user's to edit: a count no figure can be cut into is no choice.
+  const int pieces = QSettings().value(kPiecesKey, 0).toInt();
+  return pieces >= wendrel::Figure::kMinPieces && pieces <= wendrel::Figure::kMaxPieces ? pieces
+                                                                                        : 0;
+}
+
+void SavePieces(int pieces) {
+  QSettings().setValue(kPiecesKey, pieces);
 }
 
 bool RememberGameOnExit() {
@@ -54,9 +76,12 @@ void SaveFigureOutlineShown(bool shown) {
   QSettings().setValue(kFigureOutlineKey, shown);
 }
 
-wendrel::SolveStats SavedSolveStats(wendrel::Shape shape) {
+wendrel::SolveStats SavedSolveStats(const wendrel::PuzzleKind& kind) {
   QSettings settings;
-  settings.beginGroup(StatsGroup(shape));
+  const std::optional<QString> old = OldStatsGroup(kind);
+  const bool carried = old && !settings.contains(StatsGroup(kind) + QStringLiteral("/Solved")) &&
+                       settings.contains(*old + QStringLiteral("/Solved"));
+  settings.beginGroup(carried ? *old : StatsGroup(kind));
   wendrel::SolveStats stats;
   // Hand-edited values are kept within what a real record could hold.
   stats.solved = std::max(0, settings.value(QStringLiteral("Solved")).toInt());
@@ -67,13 +92,18 @@ wendrel::SolveStats SavedSolveStats(wendrel::Shape shape) {
   return stats;
 }
 
-void SettingsSolveBook::Write(wendrel::Shape shape, const wendrel::SolveStats& stats) {
-  SaveSolveStats(shape, stats);
+void SettingsSolveBook::Write(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& stats) {
+  SaveSolveStats(kind, stats);
 }
 
-void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats) {
+void SaveSolveStats(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& stats) {
   QSettings settings;
-  settings.beginGroup(StatsGroup(shape));
+  // Written now where every kind's are; the old place, read until now, is left empty.
+  if (const std::optional<QString> old = OldStatsGroup(kind)) {
+    for (const char* key : {"Solved", "SolvedWithHelp", "BestMs", "TotalMs"})
+      settings.remove(*old + u'/' + QLatin1String(key));
+  }
+  settings.beginGroup(StatsGroup(kind));
   settings.setValue(QStringLiteral("Solved"), stats.solved);
   settings.setValue(QStringLiteral("SolvedWithHelp"), stats.solvedWithHelp);
   settings.setValue(QStringLiteral("BestMs"), static_cast<qint64>(stats.bestMs));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "assembly/solve_book.h"
 #include "assembly/solve_stats.h"
@@ -8,12 +9,16 @@
 
 class QMainWindow;
 
-// What the program keeps for the player across runs, in its settings: the shape chosen
-// last, whether the timer shows, the statistics of each shape, and the main window's size,
-// place and state.
+// What the program keeps for the player across runs, in its settings: the figure and the
+// piece count chosen last, whether the timer shows, the statistics of each kind of puzzle,
+// and the main window's size, place and state.
 
-std::optional<wendrel::Shape> SavedShape();
-void SaveShape(wendrel::Shape shape);
+// The name of the figure chosen last; empty when none was.
+std::string SavedFigureName();
+void SaveFigureName(const std::string& name);
+// The piece count chosen last, 0 for each figure's own.
+int SavedPieces();
+void SavePieces(int pieces);
 
 bool RememberGameOnExit();
 void SaveRememberGameOnExit(bool on);
@@ -25,15 +30,17 @@ void SaveTimerShown(bool shown);
 bool FigureOutlineShown();
 void SaveFigureOutlineShown(bool shown);
 
-wendrel::SolveStats SavedSolveStats(wendrel::Shape shape);
+wendrel::SolveStats SavedSolveStats(const wendrel::PuzzleKind& kind);
 // The settings' statistics as the game record books its solves into them.
 class SettingsSolveBook : public wendrel::SolveBook {
  public:
-  wendrel::SolveStats Read(wendrel::Shape shape) const override { return SavedSolveStats(shape); }
-  void Write(wendrel::Shape shape, const wendrel::SolveStats& stats) override;
+  wendrel::SolveStats Read(const wendrel::PuzzleKind& kind) const override {
+    return SavedSolveStats(kind);
+  }
+  void Write(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& stats) override;
 };
-void SaveSolveStats(wendrel::Shape shape, const wendrel::SolveStats& stats);
-// Forgets the statistics of every shape.
+void SaveSolveStats(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& stats);
+// Forgets the statistics of every kind.
 void ClearSolveStats();
 
 // The window's geometry (maximised and full screen included) and its bars, as the last run

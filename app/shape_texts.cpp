@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/ui_language.h"
+#include "shapes/figure.h"
+
 namespace {
 
 QString Tr(const char* text) {
@@ -31,4 +34,10 @@ ShapeTexts TextsOf(wendrel::Shape shape) {
               Tr(QT_TRANSLATE_NOOP("Shape", "Cut the next puzzles from an oval, in 3 pieces"))};
   }
   return {};
+}
+
+QString FigureTitle(const wendrel::Figure& figure) {
+  if (const std::optional<wendrel::Shape> shape = wendrel::BuiltInShapeOf(figure))
+    return TextsOf(*shape).title;
+  return QString::fromStdString(figure.TitleIn(UiLanguage::Current().toStdString()));
 }

@@ -13,3 +13,11 @@ struct ShapeTexts {
 };
 
 ShapeTexts TextsOf(wendrel::Shape shape);
+
+namespace wendrel {
+struct Figure;
+}
+
+// A figure's title in the player's language: a built-in one's from the program's
+// translations, any other's from the names its file gives.
+QString FigureTitle(const wendrel::Figure& figure);

@@ -45,8 +45,9 @@ CStatisticsDlg::CStatisticsDlg(UserServices& services, QWidget* parent)
 
 void CStatisticsDlg::Fill() {
   for (int row = 0; row < m_pTable->rowCount(); ++row) {
-    const wendrel::Shape shape = wendrel::kShapes[static_cast<std::size_t>(row)].shape;
-    const wendrel::SolveStats stats = SavedSolveStats(shape);
+    const wendrel::ShapeInfo& info = wendrel::kShapes[static_cast<std::size_t>(row)];
+    const wendrel::Shape shape = info.shape;
+    const wendrel::SolveStats stats = SavedSolveStats({info.name, info.pieces});
     const bool timed = stats.SolvedUnaided() > 0;
     const auto time = [&](std::int64_t ms) {
       return timed ? QString::fromStdString(wendrel::FormatPlayingTime(ms)) : tr("–");

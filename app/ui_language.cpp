@@ -9,6 +9,7 @@ namespace {
 // Where qt_add_translations puts the program's .qm files among its resources.
 const QString kTranslationsFolder = QStringLiteral(":/i18n");
 const QString kProgramPrefix = QStringLiteral("wendrel_");
+QString g_current;
 
 }  // namespace
 
@@ -38,6 +39,7 @@ UiLanguage::UiLanguage(const QStringList& preferred)
     : m_name(ChooseLanguage(preferred, TranslatedLanguages())) {
   if (m_name.isEmpty())
     return;
+  g_current = m_name;
   if (m_program.load(kProgramPrefix + m_name, kTranslationsFolder))
     QCoreApplication::installTranslator(&m_program);
   // Missing when Debian's qt6-translations-l10n is not installed: the standard dialogs
@@ -45,4 +47,12 @@ UiLanguage::UiLanguage(const QStringList& preferred)
   if (m_qt.load(QStringLiteral("qtbase_") + m_name,
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&m_qt);
+}
+
+UiLanguage::~UiLanguage() {
+  g_current.clear();
+}
+
+QString UiLanguage::Current() {
+  return g_current;
 }

@@ -25,9 +25,13 @@ class UiLanguage {
   explicit UiLanguage(const QStringList& preferred = QLocale().uiLanguages());
   UiLanguage(const UiLanguage&) = delete;
   UiLanguage& operator=(const UiLanguage&) = delete;
+  ~UiLanguage();
 
   // The language chosen; empty for English.
   const QString& Name() const { return m_name; }
+  // That of the one in place, for texts that come with their own translations (a figure's
+  // names); empty for English or before any.
+  static QString Current();
 
  private:
   QString m_name;

@@ -1,7 +1,9 @@
 #include "assembly/generate_puzzle.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "generator/figure_seeds.h"
 #include "generator/random.h"
 
 namespace wendrel {
@@ -57,6 +59,25 @@ bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenera
 bool GeneratePuzzle(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator,
                     PieceSet& pieces, Shape shape, const PlayArea& area) {
   return GeneratePuzzle(seed, library.Slot(InfoOf(shape).slot), generator, pieces, area);
+}
+
+bool GeneratePuzzle(const PuzzleId& puzzle, PuzzleGenerator& generator, PieceSet& pieces,
+                    const PlayArea& area) {
+  const ShapeOutline outline = OutlineToCut(*puzzle.figure, puzzle.pieces, puzzle.number);
+  if (outline.seedCount != puzzle.pieces)
+    return false;
+  return GeneratePuzzle(puzzle.number, outline, generator, pieces, area);
+}
+
+bool CutsReliably(const FigureRef& figure, int pieces) {
+  const auto generator = std::make_unique<PuzzleGenerator>();
+  const auto cut = std::make_unique<PieceSet>();
+  int failures = 0;
+  for (std::int32_t number = 0; number < kTrialCuts; ++number) {
+    if (!GeneratePuzzle(PuzzleId(figure, number, pieces), *generator, *cut))
+      ++failures;
+  }
+  return failures <= kMostTrialFailures;
 }
 
 }  // namespace wendrel

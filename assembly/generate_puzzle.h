@@ -4,6 +4,7 @@
 
 #include "assembly/piece_set.h"
 #include "assembly/play_area.h"
+#include "assembly/puzzle_id.h"
 #include "generator/puzzle_generator.h"
 #include "shapes/shape_catalogue.h"
 #include "shapes/shape_library.h"
@@ -26,5 +27,20 @@ bool GeneratePuzzle(std::int32_t seed, const ShapeOutline& outline, PuzzleGenera
 bool GeneratePuzzle(std::int32_t seed, const ShapeLibrary& library, PuzzleGenerator& generator,
                     PieceSet& pieces, Shape shape = kDefaultShape,
                     const PlayArea& area = PieceSet::kSurfaceArea);
+
+}  // namespace wendrel
+
+namespace wendrel {
+
+// The same for a puzzle of any figure and piece count; it fails too when fewer pieces
+// than asked for could be placed.
+bool GeneratePuzzle(const PuzzleId& puzzle, PuzzleGenerator& generator, PieceSet& pieces,
+                    const PlayArea& area = PieceSet::kSurfaceArea);
+
+// Whether figure cuts into pieces pieces reliably enough to offer: a figure whose narrowest
+// parts are too thin for the mesh fails for many numbers. Tries kTrialCuts numbers.
+inline constexpr int kTrialCuts = 20;
+inline constexpr int kMostTrialFailures = 2;
+bool CutsReliably(const FigureRef& figure, int pieces = 0);
 
 }  // namespace wendrel

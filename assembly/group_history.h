@@ -7,19 +7,8 @@
 #include <vector>
 
 #include "assembly/piece_set.h"
-#include "shapes/shape_catalogue.h"
 
 namespace wendrel {
-
-// Which puzzle a table of groups belongs to: its shape and number, from which the pieces
-// are cut again the same on every platform.
-struct PuzzleId {
-  Shape shape = kDefaultShape;
-  std::int32_t number = 0;
-
-  bool operator==(const PuzzleId&) const = default;
-  auto operator<=>(const PuzzleId&) const = default;
-};
 
 // One state of the game: where the groups of one cut of a puzzle lie. The game record
 // keeps each cut of a puzzle in its history as a segment with its own progress; segment

@@ -59,7 +59,7 @@ void PuzzleGame::Pause(bool paused, Ms now) {
 bool PuzzleGame::Cut(PuzzleId puzzle, const PlayArea& area) {
   // The pieces keep their own copy of the last puzzle's home data, so a failed run, which
   // has rebuilt the generator's storage, leaves the game in progress playable.
-  if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, m_pieces, puzzle.shape, area))
+  if (!GeneratePuzzle(puzzle, *m_pGenerator, m_pieces, area))
     return false;
   m_cut = puzzle;
   m_scattered = m_pieces.Groups();
@@ -76,7 +76,7 @@ PuzzleGame::SegmentId PuzzleGame::NewSegment(PuzzleId puzzle, PuzzleProgress pro
 bool PuzzleGame::Generate(const PlayArea& area, Ms now) {
   m_nLastNumber = m_nextNumber.value_or(m_clockSeconds());
   m_nextNumber.reset();
-  return Generate(PuzzleId{m_nextShape, m_nLastNumber}, area, now);
+  return Generate(PuzzleId{m_nextFigure, m_nLastNumber, m_nextPieces}, area, now);
 }
 
 bool PuzzleGame::Generate(PuzzleId puzzle, const PlayArea& area, Ms now) {
@@ -137,17 +137,17 @@ bool PuzzleGame::Finish(const PlayArea* area, Ms now) {
 void PuzzleGame::BookSolve() {
   PuzzleProgress& progress = Progress();
   SolveOutcome outcome;
-  outcome.shape = PuzzleShape();
+  outcome.kind = Id().Kind();
   outcome.playingMs = progress.playingMs;
   outcome.hints = progress.hints;
   outcome.solvedByProgram = progress.solvedByProgram;
   outcome.first = !progress.solvedBefore;
   progress.solvedBefore = true;
   // A solve undone and made again counts once.
-  SolveStats stats = m_pBook->Read(outcome.shape);
+  SolveStats stats = m_pBook->Read(outcome.kind);
   if (outcome.first) {
     outcome.newBest = stats.Add(outcome.playingMs, progress.Helped());
-    m_pBook->Write(outcome.shape, stats);
+    m_pBook->Write(outcome.kind, stats);
   }
   outcome.stats = stats;
   m_lastSolve = outcome;
@@ -275,7 +275,7 @@ PuzzleGame::Step PuzzleGame::StepTo(const PuzzleState* target,
   std::unique_ptr<PieceSet> cut;
   if (puzzle != m_cut) {
     cut = std::make_unique<PieceSet>();
-    if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape, area))
+    if (!GeneratePuzzle(puzzle, *m_pGenerator, *cut, area))
       return Step::kRefused;
   }
   if (!FitSegment(segment, cut ? *cut : m_pieces))
@@ -350,7 +350,7 @@ bool PuzzleGame::Restore(const SavedGame& game, const PlayArea& area, Ms now) {
   auto cut = std::make_unique<PieceSet>();
   if (game.cut && game.cut->puzzle == puzzle)
     *cut = game.cut->pieces;
-  else if (!GeneratePuzzle(puzzle.number, m_shapes, *m_pGenerator, *cut, puzzle.shape, area))
+  else if (!GeneratePuzzle(puzzle, *m_pGenerator, *cut, area))
     return false;
   const GroupTable scattered = cut->Groups();
   // The board's tables are checked now: undo and redo within its segment cut nothing.

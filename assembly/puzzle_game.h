@@ -12,11 +12,10 @@
 #include "assembly/group_history.h"
 #include "assembly/piece_set.h"
 #include "assembly/play_area.h"
+#include "assembly/puzzle_id.h"
 #include "assembly/puzzle_progress.h"
 #include "assembly/solve_book.h"
 #include "assembly/solve_stats.h"
-#include "shapes/shape_catalogue.h"
-#include "shapes/shape_library.h"
 
 namespace wendrel {
 
@@ -52,15 +51,15 @@ struct SavedGame {
 
 // How a move that solved the puzzle went, for the player's message and the statistics.
 struct SolveOutcome {
-  Shape shape = kDefaultShape;
+  PuzzleKind kind;
   std::int64_t playingMs = 0;
   int hints = 0;
   bool solvedByProgram = false;
   // The first solve of this segment: only that one counts in the statistics.
   bool first = false;
-  // An unaided first solve that beat the shape's best time, or its first unaided solve.
+  // An unaided first solve that beat the kind's best time, or its first unaided solve.
   bool newBest = false;
-  // The shape's statistics after this solve.
+  // The kind's statistics after this solve.
   SolveStats stats;
 };
 
@@ -91,10 +90,16 @@ class PuzzleGame {
 
   static std::int32_t SecondsOfTheClock();
 
-  // What the next Generate cuts: the chosen shape, and a number given for it alone, else
-  // the clock's.
-  void SetNextShape(Shape shape) { m_nextShape = shape; }
-  Shape NextShape() const { return m_nextShape; }
+  // What the next Generate cuts: the chosen figure in the chosen number of pieces (0 for
+  // the figure's own), and a number given for it alone, else the clock's.
+  void SetNextFigure(FigureRef figure, int pieces = 0) {
+    m_nextFigure = std::move(figure);
+    m_nextPieces = pieces;
+  }
+  void SetNextShape(Shape shape) { SetNextFigure(BuiltInFigure(shape)); }
+  const FigureRef& NextFigure() const { return m_nextFigure; }
+  // The count the next Generate cuts, the figure's own for 0.
+  int NextPieces() const { return m_nextPieces ? m_nextPieces : m_nextFigure->OwnPieces(); }
   void SetNextNumber(std::int32_t number) { m_nextNumber = number; }
   // Cuts the next puzzle and scatters it over area, as one step that undo takes back; the
   // number it tried is LastNumber(). A new cut starts a segment of its own. Returns
@@ -106,7 +111,7 @@ class PuzzleGame {
 
   bool HasPuzzle() const { return m_bHasPuzzle; }
   PuzzleId Id() const { return Segment().puzzle; }
-  Shape PuzzleShape() const { return Id().shape; }
+  const Figure& PuzzleFigure() const { return *Id().figure; }
   std::int32_t Number() const { return Id().number; }
   const PieceSet& Pieces() const { return m_pieces; }
   bool Solved() const { return m_bHasPuzzle && m_pieces.GroupCount() == 1; }
@@ -205,11 +210,11 @@ class PuzzleGame {
   bool FitSegment(SegmentId segment, const PieceSet& cut);
 
   NumberSource m_clockSeconds;
-  Shape m_nextShape = kDefaultShape;
+  FigureRef m_nextFigure = BuiltInFigure(kDefaultShape);
+  int m_nextPieces = 0;
   std::optional<std::int32_t> m_nextNumber;
   std::int32_t m_nLastNumber = 0;
 
-  ShapeLibrary m_shapes;
   // Large, and needed only while a puzzle is cut: kept off the record's own storage.
   std::unique_ptr<PuzzleGenerator> m_pGenerator;
   PieceSet m_pieces;

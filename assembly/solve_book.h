@@ -2,33 +2,33 @@
 
 #include <map>
 
+#include "assembly/puzzle_id.h"
 #include "assembly/solve_stats.h"
-#include "shapes/shape_catalogue.h"
 
 namespace wendrel {
 
-// Where the statistics of every shape are kept: the player's settings in the program, a
-// table in tests. The game record reads a shape's statistics afresh at each solve it
-// books, so that two copies of the program running at once add up rather than overwrite
+// Where the statistics of every kind of puzzle are kept: the player's settings in the
+// program, a table in tests. The game record reads a kind's statistics afresh at each solve
+// it books, so that two copies of the program running at once add up rather than overwrite
 // each other.
 class SolveBook {
  public:
   virtual ~SolveBook() = default;
-  virtual SolveStats Read(Shape shape) const = 0;
-  virtual void Write(Shape shape, const SolveStats& stats) = 0;
+  virtual SolveStats Read(const PuzzleKind& kind) const = 0;
+  virtual void Write(const PuzzleKind& kind, const SolveStats& stats) = 0;
 };
 
 // A book in memory.
 class SolveTable : public SolveBook {
  public:
-  SolveStats Read(Shape shape) const override {
-    const auto found = m_stats.find(shape);
+  SolveStats Read(const PuzzleKind& kind) const override {
+    const auto found = m_stats.find(kind);
     return found == m_stats.end() ? SolveStats{} : found->second;
   }
-  void Write(Shape shape, const SolveStats& stats) override { m_stats[shape] = stats; }
+  void Write(const PuzzleKind& kind, const SolveStats& stats) override { m_stats[kind] = stats; }
 
  private:
-  std::map<Shape, SolveStats> m_stats;
+  std::map<PuzzleKind, SolveStats> m_stats;
 };
 
 }  // namespace wendrel

@@ -1,20 +1,17 @@
 #include "generator/random.h"
 
-#include <cstdint>
-
 namespace wendrel {
 
 namespace {
-std::uint32_t g_state = 1;
+RandomSequence g_sequence;
 }
 
 void srand(unsigned int seed) {
-  g_state = seed;
+  g_sequence = RandomSequence(seed);
 }
 
 int rand() {
-  g_state = g_state * 214013u + 2531011u;
-  return static_cast<int>((g_state >> 16) & 0x7FFFu);
+  return g_sequence.Next();
 }
 
 }  // namespace wendrel

@@ -12,19 +12,24 @@ namespace wendrel {
 
 // A saved game as a file: one line of UTF-8 JSON, like
 //
-//   {"format":"wendrel-game","formatVersion":2,"program":"2.0.0",
-//    "fingerprint":"5f0e3c1a9b2d4e68","current":1,
-//    "segments":[["three-hearts",1234,83000,1,false,true,false],...],
+//   {"format":"wendrel-game","formatVersion":3,"program":"2.0.0",
+//    "fingerprint":"5f0e3c1a9b2d4e68","current":1,"figures":[{"id":"my-fish",...}],
+//    "segments":[["three-hearts",1234,83000,1,false,true,false,15],...],
 //    "states":[{"segment":0,"groups":[[[0],-320.0,180.0,5,1],...]},...]}
 //
-// segments lists each cut of a puzzle in the history once, as [shape, number, playingMs,
-// hints, solvedByProgram, clockStarted, solvedBefore]. The states are the undo history,
-// oldest first, each naming its segment by index; the board shows states[current], and
-// fingerprint is that of its puzzle's pieces. Each group, front to back, is [members, x, y,
-// rotation, flipped]. Arrays rather than objects keep a history of 1001 tables of 15
-// groups, each of another puzzle, under the size limit. Positions are written in the
-// shortest form that reads back as the same double; a group's pivot is not written, as
-// it follows from its members.
+// segments lists each cut of a puzzle in the history once, as [figure, number, playingMs,
+// hints, solvedByProgram, clockStarted, solvedBefore, pieces]. A figure that this program
+// does not know as it stands (a player's own) is kept in figures, as KeptFigureJson writes
+// it, so that the game opens where its file was never seen. The states are the undo
+// history, oldest first, each naming its segment by index; the board shows
+// states[current], and fingerprint is that of its puzzle's pieces. Each group, front to
+// back, is [members, x, y, rotation, flipped]. Arrays rather than objects keep a history of
+// 1001 tables of 15 groups, each of another puzzle, under the size limit. Positions are
+// written in the shortest form that reads back as the same double; a group's pivot is not
+// written, as it follows from its members.
+//
+// Format 2 had no figures and no pieces: its segments name a built-in shape, cut with its
+// own seeds.
 //
 // Format 1 kept the progress of the board's puzzle alone, at the top level beside its
 // shape, number and whether it was solved, and named the puzzle in each state:
@@ -37,7 +42,7 @@ namespace wendrel {
 // It opens with one segment for the board's puzzle, which has that progress, and one with
 // no progress for each other puzzle of its history.
 inline constexpr std::string_view kGameFileExtension = ".wendrel";
-inline constexpr int kGameFileFormat = 2;
+inline constexpr int kGameFileFormat = 3;
 // A longer text is refused unread.
 inline constexpr std::size_t kMaxGameFileBytes = std::size_t{1} << 20;
 // The bound on a group's position in model units, far beyond any window.

@@ -9,6 +9,8 @@
 #include "assembly/generate_puzzle.h"
 #include "assembly/table_fit.h"
 #include "generator/puzzle_generator.h"
+#include "io/figure_box.h"
+#include "io/figure_file.h"
 #include "io/game_file.h"
 #include "io/game_file_fault.h"
 #include "io/json_document.h"
@@ -36,6 +38,13 @@ constexpr const char* kNotSegment =
     WENDREL_TRANSLATABLE("GameFile",
                          "is not [shape, number, playingMs, hints, solvedByProgram, clockStarted, "
                          "solvedBefore]");
+constexpr const char* kNotFigureSegment =
+    WENDREL_TRANSLATABLE("GameFile",
+                         "is not [figure, number, playingMs, hints, solvedByProgram, "
+                         "clockStarted, solvedBefore, pieces]");
+constexpr const char* kNotFigures = WENDREL_TRANSLATABLE("GameFile", "is not a list of figures");
+constexpr const char* kNotAFigure =
+    WENDREL_TRANSLATABLE("GameFile", "does not make a figure that can be cut");
 constexpr const char* kNotPieces =
     WENDREL_TRANSLATABLE("GameFile", "is not a list of 1 to %1 pieces");
 constexpr const char* kNotGroups =
@@ -120,12 +129,38 @@ std::string_view Text(Value value, const char* field) {
   return value.Text();
 }
 
-Shape ShapeOf(Value value, const char* field) {
+// The figures a file keeps, which it names before any that this program knows.
+using KeptFigures = std::map<std::string, FigureRef, std::less<>>;
+
+FigureRef FigureOf(Value value, const char* field, const KeptFigures& kept = {}) {
   const std::string_view name = Text(value, field);
-  const std::optional<Shape> shape = ShapeNamed(name);
-  if (!shape)
+  const auto found = kept.find(name);
+  if (found != kept.end())
+    return found->second;
+  FigureRef known = KnownFigure(name);
+  if (!known)
     throw GameFileFault{GameFileStatus::kUnknownShape, field, "", std::string(name)};
-  return *shape;
+  return known;
+}
+
+KeptFigures ReadKeptFigures(Value file) {
+  KeptFigures kept;
+  const std::optional<Value> list = file.Find("figures");
+  if (!list)
+    return kept;
+  if (!list->IsArray() || list->size() > kMaxStates)
+    throw Damaged("figures", kNotFigures);
+  Value value = list->First();
+  for (std::size_t k = 0; k < list->size(); ++k, value = value.Next()) {
+    FigureFileRead read = ReadKeptFigure(value);
+    if (!read.ok()) {
+      const std::string field = "figures[" + std::to_string(k) + "]";
+      throw Damaged(read.field.empty() ? field : field + '.' + read.field, kNotAFigure);
+    }
+    std::string name = read.figure.name;
+    kept[std::move(name)] = std::make_shared<const Figure>(std::move(read.figure));
+  }
+  return kept;
 }
 
 double Coordinate(Value value, const char* field) {
@@ -193,28 +228,37 @@ PuzzleProgress Progress(Value playingMs, Value hints, Value solvedByProgram, Val
   return progress;
 }
 
-PuzzleSegment ReadSegment(Value value) {
-  if (!value.IsArray() || value.size() != 7)
-    throw Damaged("", kNotSegment);
+// Format 2 names a built-in shape and cuts its own count; format 3 names any figure and
+// adds the piece count.
+PuzzleSegment ReadSegment(Value value, std::int64_t format, const KeptFigures& kept) {
+  const std::size_t fields = format == 2 ? 7 : 8;
+  if (!value.IsArray() || value.size() != fields)
+    throw Damaged("", format == 2 ? kNotSegment : kNotFigureSegment);
   PuzzleSegment segment;
-  const Value shape = value.First(), number = shape.Next(), playingMs = number.Next(),
+  const Value figure = value.First(), number = figure.Next(), playingMs = number.Next(),
               hints = playingMs.Next(), solvedByProgram = hints.Next(),
               clockStarted = solvedByProgram.Next(), solvedBefore = clockStarted.Next();
-  segment.puzzle.shape = ShapeOf(shape, "shape");
-  segment.puzzle.number = PuzzleNumber(number, "number");
+  const int pieces =
+      format == 2
+          ? 0
+          : static_cast<int>(WholeNumber(solvedBefore.Next(), "pieces", 2, Figure::kMaxPieces));
+  segment.puzzle =
+      PuzzleId(format == 2 ? FigureOf(figure, "shape") : FigureOf(figure, "figure", kept),
+               PuzzleNumber(number, "number"), pieces);
   segment.progress = Progress(playingMs, hints, solvedByProgram, clockStarted, solvedBefore);
   return segment;
 }
 
-DecodedFile DecodeFormat2(Value file) {
+DecodedFile DecodeSegments(Value file, std::int64_t format) {
   DecodedFile decoded;
+  const KeptFigures kept = ReadKeptFigures(file);
   decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
   std::vector<PuzzleSegment>& segments = decoded.game.segments;
   const Value list = List(Member(file, "segments"), "segments", kMaxStates, kNotSegments);
   segments.reserve(list.size());
   Value segment = list.First();
   for (std::size_t k = 0; k < list.size(); ++k, segment = segment.Next())
-    segments.push_back(Within("segments", k, [&] { return ReadSegment(segment); }));
+    segments.push_back(Within("segments", k, [&] { return ReadSegment(segment, format, kept); }));
 
   std::vector<PuzzleState>& states = decoded.game.states;
   states.reserve(List(Member(file, "states"), "states", kMaxStates, kNotStates).size());
@@ -234,7 +278,7 @@ DecodedFile DecodeFormat2(Value file) {
 // puzzle becomes one segment, numbered as the history first shows it.
 DecodedFile DecodeFormat1(Value file) {
   DecodedFile decoded;
-  const PuzzleId board{ShapeOf(Member(file, "shape"), "shape"),
+  const PuzzleId board{FigureOf(Member(file, "shape"), "shape"),
                        PuzzleNumber(Member(file, "number"), "number")};
   decoded.fingerprint = Text(Member(file, "fingerprint"), "fingerprint");
   const bool solved = Flag(Member(file, "solved"), "solved");
@@ -243,12 +287,13 @@ DecodedFile DecodeFormat1(Value file) {
                Member(file, "clockStarted"), Member(file, "solvedBefore"));
 
   SavedGame& game = decoded.game;
-  std::map<PuzzleId, std::size_t> segmentOf;
+  std::map<std::pair<std::string, std::int32_t>, std::size_t> segmentOf;
   game.states.reserve(List(Member(file, "states"), "states", kMaxStates, kNotStates).size());
   ForEachState(file, [&](Value state) {
-    const PuzzleId puzzle{ShapeOf(Member(state, "shape"), "shape"),
+    const PuzzleId puzzle{FigureOf(Member(state, "shape"), "shape"),
                           PuzzleNumber(Member(state, "number"), "number")};
-    const auto [at, added] = segmentOf.emplace(puzzle, game.segments.size());
+    const auto [at, added] =
+        segmentOf.emplace(std::pair(puzzle.figure->name, puzzle.number), game.segments.size());
     if (added)
       game.segments.push_back(PuzzleSegment{puzzle, puzzle == board ? progress : PuzzleProgress{}});
     PuzzleState& read = game.states.emplace_back();
@@ -259,7 +304,7 @@ DecodedFile DecodeFormat1(Value file) {
 
   const PuzzleState& shown = game.states[game.current];
   const PuzzleId& puzzle = game.segments[shown.segment].puzzle;
-  if (board.shape != puzzle.shape)
+  if (board.figure != puzzle.figure)
     throw Damaged("shape", kNotTheBoard, std::to_string(game.current));
   if (board.number != puzzle.number)
     throw Damaged("number", kNotTheBoard, std::to_string(game.current));
@@ -279,7 +324,7 @@ DecodedFile Decode(Value file) {
                         std::string(version.Literal())};
   const std::int64_t format = WholeNumber(version, "formatVersion", 1, kGameFileFormat);
   Text(Member(file, "program"), "program");
-  return format == 1 ? DecodeFormat1(file) : DecodeFormat2(file);
+  return format == 1 ? DecodeFormat1(file) : DecodeSegments(file, format);
 }
 
 [[noreturn]] void ThrowTableFault(const TableFault& fault) {
@@ -296,26 +341,21 @@ DecodedFile Decode(Value file) {
   throw Damaged(fault.field, kApart);
 }
 
-// What cutting a puzzle again takes; large, so made only for a file that decoded.
-struct Cutter {
-  ShapeLibrary library;
-  PuzzleGenerator generator;
-};
-
 // Cuts the puzzle on the board, matches it against the fingerprint and fits every table
 // of that puzzle to its pieces, which gives them their pivots; the cut goes with the game,
 // so that the record need not cut it again. The tables of other puzzles are checked only
-// as far as their shape's piece count tells: cutting each puzzle of a long history would
+// as far as their piece count tells: cutting each puzzle of a long history would
 // take far longer than the rest of the reading, and the record cuts a puzzle when undo or
 // redo reaches it.
 void Check(DecodedFile& decoded) {
   SavedGame& game = decoded.game;
   const PuzzleId board = game.segments[game.states[game.current].segment].puzzle;
-  const auto cutter = std::make_unique<Cutter>();
+  // Large, so made only for a file that decoded.
+  const auto generator = std::make_unique<PuzzleGenerator>();
   const auto cut = std::make_shared<CutPuzzle>();
   cut->puzzle = board;
   PieceSet& pieces = cut->pieces;
-  if (!GeneratePuzzle(board.number, cutter->library, cutter->generator, pieces, board.shape))
+  if (!GeneratePuzzle(board, *generator, pieces))
     throw Damaged(decoded.boardNumber, kNoPuzzle);
   if (PieceFingerprint(pieces) != decoded.fingerprint)
     throw GameFileFault{GameFileStatus::kOtherPieces, "fingerprint", "", decoded.fingerprint};
@@ -323,9 +363,9 @@ void Check(DecodedFile& decoded) {
   for (std::size_t i = 0; i < game.states.size(); ++i) {
     PuzzleState& state = game.states[i];
     const PuzzleId puzzle = game.segments[state.segment].puzzle;
-    const std::optional<TableFault> fault =
-        puzzle == board ? FitTable(state.groups, pieces)
-                        : MembershipFault(state.groups, InfoOf(puzzle.shape).pieces);
+    const std::optional<TableFault> fault = puzzle == board
+                                                ? FitTable(state.groups, pieces)
+                                                : MembershipFault(state.groups, puzzle.pieces);
     if (fault)
       Within("states", i, [&] { ThrowTableFault(*fault); });
   }

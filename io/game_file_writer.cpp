@@ -4,6 +4,10 @@
 #include <cstring>
 #include <string_view>
 
+#include <set>
+
+#include "io/figure_box.h"
+#include "io/figure_file.h"
 #include "io/game_file.h"
 #include "io/piece_fingerprint.h"
 #include "io/version.h"
@@ -54,7 +58,7 @@ class Writer {
     return *this;
   }
 
-  // Names from the program itself: shapes, its version, a fingerprint, all plain ASCII
+  // Names from the program itself: figures, its version, a fingerprint, all plain ASCII
   // without quotes or backslashes.
   Writer& Quoted(std::string_view text) { return *this << '"' << text << '"'; }
 
@@ -96,6 +100,24 @@ void WriteGroups(Writer& out, const GroupTable& table) {
   out.Done();
 }
 
+// The figures of the history that this program does not know as they stand, each once, so
+// that the game opens where their files were never seen.
+void WriteKeptFigures(Writer& out, const SavedGame& game) {
+  std::set<std::string_view> kept;
+  for (const PuzzleSegment& segment : game.segments) {
+    const Figure& figure = *segment.puzzle.figure;
+    if (IsKnown(figure) || !kept.insert(figure.name).second)
+      continue;
+    const std::string json = KeptFigureJson(figure);
+    out.Room(16 + json.size()) << (kept.size() == 1 ? R"(,"figures":[)" : ",") << json;
+    out.Done();
+  }
+  if (!kept.empty()) {
+    out.Room(1) << ']';
+    out.Done();
+  }
+}
+
 // Enough for most files, so that the text is seldom moved: a group takes some 60
 // characters at most.
 std::size_t ExpectedSize(const SavedGame& game) {
@@ -115,16 +137,19 @@ std::string WriteGameFile(const SavedGame& game, const PieceSet& board) {
   out.Room(192 + std::strlen(WENDREL_VERSION) + fingerprint.size())
       << R"({"format":"wendrel-game","formatVersion":)" << kGameFileFormat << R"(,"program":)";
   out.Quoted(WENDREL_VERSION) << R"(,"fingerprint":)";
-  out.Quoted(fingerprint) << R"(,"current":)" << game.current << R"(,"segments":[)";
+  out.Quoted(fingerprint) << R"(,"current":)" << game.current;
+  out.Done();
+  WriteKeptFigures(out, game);
+  out.Room(16) << R"(,"segments":[)";
   out.Done();
   for (std::size_t k = 0; k < game.segments.size(); ++k) {
     const PuzzleSegment& segment = game.segments[k];
     const PuzzleProgress& progress = segment.progress;
-    const std::string_view name = InfoOf(segment.puzzle.shape).name;
-    out.Room(64 + name.size() + 3 * Writer::kMostNumber) << (k > 0 ? ",[" : "[");
+    const std::string_view name = segment.puzzle.figure->name;
+    out.Room(64 + name.size() + 4 * Writer::kMostNumber) << (k > 0 ? ",[" : "[");
     out.Quoted(name) << ',' << segment.puzzle.number << ',' << progress.playingMs << ','
                      << progress.hints << ',' << progress.solvedByProgram << ',' << progress.started
-                     << ',' << progress.solvedBefore << ']';
+                     << ',' << progress.solvedBefore << ',' << segment.puzzle.pieces << ']';
     out.Done();
   }
   out.Room(16) << R"(],"states":[)";

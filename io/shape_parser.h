@@ -13,4 +13,7 @@ namespace wendrel {
 // naming option when nothing was given.
 std::optional<Shape> ParseShape(std::string_view option, std::string_view text, std::string& error);
 
+// A piece count as people type it: a whole number from 3 to 20, in plain digits.
+std::optional<int> ParsePieces(std::string_view option, std::string_view text, std::string& error);
+
 }  // namespace wendrel

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "io/figure_box.h"
+#include "io/figure_file.h"
 #include "io/file_to_read.h"
 #include "io/game_file.h"
 #include "io/output_file.h"
@@ -51,13 +53,13 @@ int CommitPicture(const GenOptions& options, OutputFile& picture, std::string_vi
   return kExitOk;
 }
 
-int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
+int RunSeed(const GenOptions& options, const FigureRef& figure, std::ostream& out,
             std::ostream& err) {
   // A FIFO named for the picture is waited for, as the shell's redirection waits.
   OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
   if (!OpenPicture(options, picture, err))
     return kExitBadInput;
-  const PuzzleRun run(options.seed, library, options.shape);
+  const PuzzleRun run(PuzzleId(figure, options.seed, options.pieces));
   // The picture is put in place before the JSON is printed: a reader of the JSON that
   // leaves early ends the program by SIGPIPE, as it ends other tools, and must find no
   // temporary file of the picture to leave behind.
@@ -72,25 +74,7 @@ int RunSeed(const GenOptions& options, const ShapeLibrary& library, std::ostream
   return status;
 }
 
-// The file's text, read no further than one byte past the game file limit: enough for
-// the reader to refuse a longer one.
-std::error_code ReadGameText(const std::string& path, std::string& text) {
-  // Opening a FIFO or a device could wait for ever.
-  if (const std::error_code unfit = CheckFileToRead(path))
-    return unfit;
-  std::FILE* const file = std::fopen(path.c_str(), "rb");
-  if (!file)
-    return std::error_code(errno, std::generic_category());
-  text.resize(kMaxGameFileBytes + 1);
-  text.resize(std::fread(text.data(), 1, text.size(), file));
-  const std::error_code ec =
-      std::ferror(file) ? std::error_code(errno, std::generic_category()) : std::error_code();
-  std::fclose(file);
-  return ec;
-}
-
-int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream& out,
-            std::ostream& err) {
+int RunGame(const GenOptions& options, std::ostream& out, std::ostream& err) {
   OutputFile picture(options.svgPath, OutputFile::Waiting::kAsTheShell);
   if (!OpenPicture(options, picture, err))
     return kExitBadInput;
@@ -100,7 +84,7 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
     return kExitBadGame;
   };
   std::string text;
-  if (const std::error_code ec = ReadGameText(options.gamePath, text))
+  if (const std::error_code ec = ReadFileText(options.gamePath, kMaxGameFileBytes, text))
     return refuse(ec.message());
   const GameFileRead read = ReadGameFile(text);
   if (!read.ok())
@@ -110,7 +94,7 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
   // The reader has cut this puzzle already, so the run succeeds; it cuts it once more
   // for the generator's own records, which the printed run shows. The other puzzles of
   // the history are not cut at all.
-  PuzzleRun run(puzzle.number, library, puzzle.shape);
+  PuzzleRun run(puzzle);
   run.Place(shown.groups);
   // The picture first, for the reason RunSeed gives.
   const int status =
@@ -121,22 +105,23 @@ int RunGame(const GenOptions& options, const ShapeLibrary& library, std::ostream
   return status;
 }
 
-void RunSeeds(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
+void RunSeeds(const GenOptions& options, const FigureRef& figure, std::ostream& out) {
   // Once the output is lost, the rest of the range would be computed for no one.
-  for (std::int64_t seed = options.first; seed < options.end && out; ++seed) {
-    PrintRun(out, PuzzleRun(static_cast<std::int32_t>(seed), library, options.shape));
-  }
+  for (std::int64_t seed = options.first; seed < options.end && out; ++seed)
+    PrintRun(out, PuzzleRun(PuzzleId(figure, static_cast<std::int32_t>(seed), options.pieces)));
 }
 
-void RunStats(const GenOptions& options, const ShapeLibrary& library, std::ostream& out) {
+void RunStats(const GenOptions& options, const FigureRef& figure, std::ostream& out) {
   SeedRangeStats stats;
   const auto start = std::chrono::steady_clock::now();
-  for (std::int64_t seed = options.first; seed < options.end; ++seed) {
-    stats.Add(PuzzleRun(static_cast<std::int32_t>(seed), library, options.shape));
-  }
+  for (std::int64_t seed = options.first; seed < options.end; ++seed)
+    stats.Add(PuzzleRun(PuzzleId(figure, static_cast<std::int32_t>(seed), options.pieces)));
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  if (options.shape != kDefaultShape)
-    out << InfoOf(options.shape).name << ", ";
+  const PuzzleId kind(figure, 0, options.pieces);
+  if (figure->name != InfoOf(kDefaultShape).name || !kind.OwnSeeds())
+    out << figure->name << ", ";
+  if (!kind.OwnSeeds())
+    out << kind.pieces << " pieces, ";
   out << "seeds " << options.first << " <= seed < " << options.end << ": ";
   stats.Report(out, elapsed.count());
 }
@@ -150,21 +135,38 @@ int RunGenCommand(const std::vector<std::string>& args, std::ostream& out, std::
     return kExitBadInput;
   }
   const GenOptions& options = parsed.options;
-  const ShapeLibrary library;
+  FigureRef figure;
+  if (options.mode == GenOptions::Mode::kSeed || options.mode == GenOptions::Mode::kSeeds ||
+      options.mode == GenOptions::Mode::kStats) {
+    figure = KnownFigure(options.figure);
+    if (!figure) {
+      FigureFileRead read = ReadFigureFileAt(options.figure);
+      if (!read.ok()) {
+        err << "wendrel-gen: cannot open figure '" << options.figure
+            << "': " << FigureFileReason(read) << '\n';
+        return kExitBadGame;
+      }
+      figure = std::make_shared<const Figure>(std::move(read.figure));
+    }
+  }
   switch (options.mode) {
     case GenOptions::Mode::kHelp:
       out << kGenUsage;
       break;
+    case GenOptions::Mode::kListFigures:
+      for (const FigureRef& known : KnownFigures())
+        out << known->name << '\n';
+      break;
     case GenOptions::Mode::kSeed:
-      return RunSeed(options, library, out, err);
+      return RunSeed(options, figure, out, err);
     case GenOptions::Mode::kSeeds:
-      RunSeeds(options, library, out);
+      RunSeeds(options, figure, out);
       break;
     case GenOptions::Mode::kStats:
-      RunStats(options, library, out);
+      RunStats(options, figure, out);
       break;
     case GenOptions::Mode::kGame:
-      return RunGame(options, library, out, err);
+      return RunGame(options, out, err);
   }
   out.flush();
   return kExitOk;

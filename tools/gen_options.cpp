@@ -9,26 +9,33 @@
 namespace wendrel {
 
 const std::string kGenUsage =
-    "usage: wendrel-gen --seed N [--svg FILE] [--shape NAME]\n"
-    "       wendrel-gen --seeds A B [--shape NAME]\n"
-    "       wendrel-gen --stats A B [--shape NAME]\n"
+    "usage: wendrel-gen --seed N [--svg FILE] [--figure NAME|FILE] [--pieces N]\n"
+    "       wendrel-gen --seeds A B [--figure NAME|FILE] [--pieces N]\n"
+    "       wendrel-gen --stats A B [--figure NAME|FILE] [--pieces N]\n"
     "       wendrel-gen --game GAME [--svg FILE]\n"
+    "       wendrel-gen --list-figures\n"
     "       wendrel-gen --help\n"
     "Replays the puzzle that Generate cuts from seed N and prints it as one line of JSON.\n"
     "--svg also writes a picture of the solved puzzle to FILE. --seeds prints one line\n"
     "for each seed A <= seed < B, each as a freshly started program would make it;\n"
     "--stats summarises those seeds. Seeds are whole numbers from -2147483648 to\n"
     "2147483647; B may be 2147483648, so that the last seed can be listed.\n"
-    "--shape picks the figure that the puzzles are cut from, one of\n" +
-    ShapeNameList() + "; the default is " + InfoOf(kDefaultShape).name +
-    ".\n"
+    "--figure picks the figure that the puzzles are cut from: a name that --list-figures\n"
+    "prints, or a .wendrel-figure file; the default is " +
+    std::string(InfoOf(kDefaultShape).name) +
+    ". --shape NAME is the same for\n"
+    "the built-in figures " +
+    ShapeNameList() +
+    ". --pieces cuts it into 3 to 20 pieces with seeds\n"
+    "placed by the seed, rather than with the figure's own seeds.\n"
     "--game prints the puzzle of the saved game GAME with its groups where the game left\n"
     "them, and --svg draws them as they lie. A file that is no good game is refused.\n"
     "A value may also be joined to its option, as in --seed=N.\n";
 
 namespace {
 
-const char* const kNothingToDo = "nothing to do: give --seed, --seeds, --stats, --game or --help";
+const char* const kNothingToDo =
+    "nothing to do: give --seed, --seeds, --stats, --game, --list-figures or --help";
 
 ParsedArgs Fail(std::string error) {
   return ParsedArgs{GenOptions{}, std::move(error)};
@@ -43,16 +50,20 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
     if (arg.empty())
       return Fail("empty argument");
   }
-  if (args[0] == "--help") {
+  if (args[0] == "--help" || args[0] == "--list-figures") {
     if (args.size() > 1)
-      return Fail("--help takes no other arguments");
-    return ParsedArgs{};
+      return Fail(args[0] + " takes no other arguments");
+    ParsedArgs parsed;
+    if (args[0] == "--list-figures")
+      parsed.options.mode = GenOptions::Mode::kListFigures;
+    return parsed;
   }
 
   GenOptions options;
   std::optional<GenOptions::Mode> mode;
   bool svgGiven = false;
-  bool shapeGiven = false;
+  bool figureGiven = false;
+  bool piecesGiven = false;
   bool gameGiven = false;
   std::string error;
   OptionReader reader(args);
@@ -99,16 +110,32 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
         return Fail(error);
       gameGiven = true;
       options.gamePath = *path;
-    } else if (reader.Is("--shape")) {
-      if (shapeGiven)
-        return Fail("--shape given twice");
-      const std::optional<Shape> shape = ParseShape("--shape", reader.Value(), error);
-      if (!shape)
+    } else if (reader.Is("--shape") || reader.Is("--figure")) {
+      if (figureGiven)
+        return Fail("give one --figure or --shape");
+      figureGiven = true;
+      if (reader.Is("--shape")) {
+        const std::optional<Shape> shape = ParseShape("--shape", reader.Value(), error);
+        if (!shape)
+          return Fail(error);
+        options.figure = InfoOf(*shape).name;
+      } else {
+        const std::optional<std::string_view> figure =
+            reader.TextValue("a figure's name or file", error);
+        if (!figure)
+          return Fail(error);
+        options.figure = *figure;
+      }
+    } else if (reader.Is("--pieces")) {
+      if (piecesGiven)
+        return Fail("--pieces given twice");
+      piecesGiven = true;
+      const std::optional<int> pieces = ParsePieces("--pieces", reader.Value(), error);
+      if (!pieces)
         return Fail(error);
-      shapeGiven = true;
-      options.shape = *shape;
-    } else if (arg == "--help") {
-      return Fail("--help takes no other arguments");
+      options.pieces = *pieces;
+    } else if (arg == "--help" || arg == "--list-figures") {
+      return Fail(arg + " takes no other arguments");
     } else if (arg[0] == '-') {
       return Fail("unknown option '" + arg + "'");
     } else {
@@ -118,8 +145,9 @@ ParsedArgs ParseGenArgs(const std::vector<std::string>& args) {
   if (gameGiven) {
     if (mode)
       return Fail("--game cannot be used with --seed, --seeds or --stats");
-    if (shapeGiven)
-      return Fail("--shape cannot be used with --game: the game names its shape");
+    if (figureGiven || piecesGiven)
+      return Fail(
+          "--figure, --shape and --pieces cannot be used with --game: the game names its puzzle");
     mode = GenOptions::Mode::kGame;
   }
   if (svgGiven && mode != GenOptions::Mode::kSeed && mode != GenOptions::Mode::kGame)

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "assembly/piece_set.h"
+#include "assembly/puzzle_id.h"
 #include "generator/puzzle_generator.h"
 #include "shapes/shape_catalogue.h"
 #include "shapes/shape_library.h"
@@ -15,10 +16,12 @@ namespace wendrel {
 // and scattered from the same random sequence.
 class PuzzleRun {
  public:
+  explicit PuzzleRun(const PuzzleId& puzzle);
+  // A built-in shape with its own seeds, from the library's table.
   PuzzleRun(std::int32_t seed, const ShapeLibrary& library, Shape shape = kDefaultShape);
 
-  std::int32_t seed() const { return seed_; }
-  Shape shape() const { return shape_; }
+  std::int32_t seed() const { return puzzle_.number; }
+  const PuzzleId& puzzle() const { return puzzle_; }
   bool ok() const { return ok_; }
   const PuzzleGenerator& generator() const { return *generator_; }
   const PieceSet& pieces() const { return *pieces_; }
@@ -26,8 +29,7 @@ class PuzzleRun {
   void Place(const GroupTable& groups) { pieces_->SetGroups(groups); }
 
  private:
-  std::int32_t seed_;
-  Shape shape_;
+  PuzzleId puzzle_;
   // Both are large; on the heap they keep a run off the stack.
   std::unique_ptr<PuzzleGenerator> generator_;
   std::unique_ptr<PieceSet> pieces_;

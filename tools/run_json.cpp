@@ -1,5 +1,8 @@
 #include "tools/run_json.h"
 
+#include <optional>
+
+#include "generator/figure_seeds.h"
 #include "tools/number_text.h"
 
 namespace wendrel {
@@ -11,6 +14,16 @@ void AppendPoint(std::string& out, DPoint p) {
   AppendDouble(out, p.x);
   out += ", ";
   AppendDouble(out, p.y);
+  out += ']';
+}
+
+void AppendPoints(std::string& out, const DPoint* points, int count) {
+  out += '[';
+  for (int i = 0; i < count; ++i) {
+    if (i > 0)
+      out += ", ";
+    AppendPoint(out, points[i]);
+  }
   out += ']';
 }
 
@@ -114,11 +127,27 @@ void AppendRunJson(std::string& out, const PuzzleRun& run) {
   const PuzzleGenerator& g = run.generator();
   out += "{\"seed\": ";
   AppendInt(out, run.seed());
-  // Outputs of the default shape stay as they were before there was a choice.
-  if (run.shape() != kDefaultShape) {
-    out += ", \"shape\": \"";
-    out += InfoOf(run.shape()).name;
-    out += '"';
+  // Outputs of the default shape stay as they were before there was a choice, and those of
+  // the other built-in shapes as they were before there were figures. Any other puzzle
+  // lists what it was cut from, so that it can be cut again from this line alone.
+  const PuzzleId& puzzle = run.puzzle();
+  const std::optional<Shape> shape = BuiltInShapeOf(*puzzle.figure);
+  if (shape && puzzle.OwnSeeds()) {
+    if (*shape != kDefaultShape) {
+      out += ", \"shape\": \"";
+      out += puzzle.figure->name;
+      out += '"';
+    }
+  } else {
+    out += ", \"figure\": \"";
+    out += puzzle.figure->name;
+    out += "\", \"pieces\": ";
+    AppendInt(out, puzzle.pieces);
+    const ShapeOutline cut = OutlineToCut(*puzzle.figure, puzzle.pieces, puzzle.number);
+    out += ", \"outline\": ";
+    AppendPoints(out, cut.vertices, cut.vertexCount);
+    out += ", \"seeds\": ";
+    AppendPoints(out, cut.seeds, cut.seedCount);
   }
   out += run.ok() ? ", \"ok\": true" : ", \"ok\": false";
   out += ", \"nodes\": ";

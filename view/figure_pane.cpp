@@ -19,8 +19,8 @@ CFigurePane::CFigurePane(const wendrel::PuzzleGame& game, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-wendrel::Shape CFigurePane::Figure() const {
-  return m_game.HasPuzzle() ? m_game.PuzzleShape() : m_game.NextShape();
+const wendrel::Figure& CFigurePane::Shown() const {
+  return m_game.HasPuzzle() ? m_game.PuzzleFigure() : *m_game.NextFigure();
 }
 
 QSize CFigurePane::sizeHint() const {
@@ -41,6 +41,5 @@ void CFigurePane::paintEvent(QPaintEvent*) {
   // Half a line of room, so that the figure does not touch the pane's edges.
   const int margin = fontMetrics().height() / 2;
   const QRectF room = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
-  painter.fillPath(FigureSilhouette(BuiltInOutline(Figure()), room),
-                   palette().color(QPalette::Text));
+  painter.fillPath(FigureSilhouette(Shown(), room), palette().color(QPalette::Text));
 }

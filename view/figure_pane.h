@@ -15,7 +15,7 @@ class CFigurePane : public QWidget {
  public:
   explicit CFigurePane(const wendrel::PuzzleGame& game, QWidget* parent = nullptr);
 
-  wendrel::Shape Figure() const;
+  const wendrel::Figure& Shown() const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;

@@ -3,12 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "shapes/shape_library.h"
-
-QPainterPath FigureSilhouette(const wendrel::ShapeOutline& outline, const QRectF& rect) {
+QPainterPath FigureSilhouette(const wendrel::Figure& figure, const QRectF& rect) {
   QPainterPath path;
-  if (outline.vertexCount < 3)
+  if (figure.outline.size() < 3)
     return path;
+  const wendrel::ShapeOutline outline = wendrel::OutlineOf(figure);
   const wendrel::OutlineBounds bounds = outline.ComputeBounds();
   const double width = bounds.maxX - bounds.minX;
   const double height = bounds.maxY - bounds.minY;
@@ -28,7 +27,7 @@ QPainterPath FigureSilhouette(const wendrel::ShapeOutline& outline, const QRectF
   return path;
 }
 
-QPixmap SilhouettePixmap(const wendrel::ShapeOutline& outline, QSize size, qreal ratio,
+QPixmap SilhouettePixmap(const wendrel::Figure& figure, QSize size, qreal ratio,
                          const QColor& colour) {
   QPixmap pixmap(size * ratio);
   pixmap.setDevicePixelRatio(ratio);
@@ -38,13 +37,7 @@ QPixmap SilhouettePixmap(const wendrel::ShapeOutline& outline, QSize size, qreal
   // A margin of a twelfth of the side keeps pictures set side by side from touching.
   const QRectF room = QRectF(QPointF(0, 0), QSizeF(size));
   const qreal margin = std::min(room.width(), room.height()) / 12;
-  painter.fillPath(FigureSilhouette(outline, room.adjusted(margin, margin, -margin, -margin)),
+  painter.fillPath(FigureSilhouette(figure, room.adjusted(margin, margin, -margin, -margin)),
                    colour);
   return pixmap;
-}
-
-const wendrel::ShapeOutline& BuiltInOutline(wendrel::Shape shape) {
-  // The tables are filled once and only read afterwards.
-  static const wendrel::ShapeLibrary library;
-  return library.Slot(wendrel::InfoOf(shape).slot);
 }

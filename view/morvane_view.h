@@ -46,9 +46,13 @@ class CMorvaneView : public QAbstractScrollArea {
   void OnFilePrintPreview();
   // The next Generate uses seed instead of the clock; later ones use the clock again.
   void SetNextSeed(std::int32_t seed) { m_game.SetNextNumber(seed); }
-  // The figure that Generate cuts from now on; the puzzle being played stays.
+  // The figure that Generate cuts from now on, and into how many pieces (0 for its own);
+  // the puzzle being played stays.
   void SetShape(wendrel::Shape shape) { m_game.SetNextShape(shape); }
-  wendrel::Shape NextShape() const { return m_game.NextShape(); }
+  void SetFigure(wendrel::FigureRef figure, int pieces = 0) {
+    m_game.SetNextFigure(std::move(figure), pieces);
+  }
+  const wendrel::FigureRef& NextFigure() const { return m_game.NextFigure(); }
   // Every piece back where the scatter put it, as one step that undo takes back.
   void OnRestart();
   // Puts an opened game on the board, as one step that undo takes back; its groups are

@@ -24,7 +24,7 @@ std::string GenReading(const Args& args) {
   const wendrel::GenOptions& o = parsed.options;
   return "mode " + std::to_string(static_cast<int>(o.mode)) + " seed " + std::to_string(o.seed) +
          " range " + std::to_string(o.first) + " " + std::to_string(o.end) + " svg " + o.svgPath +
-         " shape " + wendrel::InfoOf(o.shape).name;
+         " shape " + o.figure;
 }
 
 std::string WendrelReading(const Args& args) {
@@ -36,8 +36,7 @@ std::string WendrelReading(const Args& args) {
     return "refused: " + info.error.toStdString();
   return "action " + std::to_string(static_cast<int>(info.action)) + " seed " +
          (info.seed ? std::to_string(*info.seed) : "none") + " shape " +
-         (info.shape ? wendrel::InfoOf(*info.shape).name : "none") + " file " +
-         info.fileName.toStdString();
+         info.figure.value_or("none") + " file " + info.fileName.toStdString();
 }
 
 struct OptionCase {

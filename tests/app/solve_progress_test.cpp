@@ -66,7 +66,7 @@ TEST_F(SolveProgress, HintsCountTheGroupsDownToSolvedWithHelpAndNoCongratulation
   MenuItem("&Edit", "&Undo")->trigger();
   MenuItem("&Edit", "S&olve")->trigger();
   EXPECT_EQ(StatusMessage(), "Solved by the program");
-  const wendrel::SolveStats stats = SavedSolveStats(Shape::kOval);
+  const wendrel::SolveStats stats = SavedSolveStats({"oval", 3});
   EXPECT_EQ(stats.solved, 1);
   EXPECT_EQ(stats.solvedWithHelp, 1);
 }
@@ -82,7 +82,7 @@ TEST_F(SolveProgress, AnUnaidedSolveCongratulatesSetsABestTimeAndTheStatisticsSh
   EXPECT_EQ(services.messages[0].text, "Congratulations!");
   EXPECT_TRUE(StatusMessage().startsWith("Solved in 0:0")) << StatusMessage().toStdString();
   EXPECT_TRUE(StatusMessage().endsWith(" – a new best for Oval"));
-  EXPECT_EQ(SavedSolveStats(Shape::kOval).solved, 1);
+  EXPECT_EQ(SavedSolveStats({"oval", 3}).solved, 1);
 
   // The statistics show the solve; Reset clears them only when the player says yes.
   QStringList shown;
@@ -102,7 +102,7 @@ TEST_F(SolveProgress, AnUnaidedSolveCongratulatesSetsABestTimeAndTheStatisticsSh
   MenuItem("&File", "S&tatistics...")->trigger();
   EXPECT_EQ(shown, QStringList({"Oval 1", "Oval 0"}));
   EXPECT_EQ(services.questions.size(), 2u);
-  EXPECT_EQ(SavedSolveStats(Shape::kOval).solved, 0);
+  EXPECT_EQ(SavedSolveStats({"oval", 3}).solved, 0);
 }
 
 TEST_F(SolveProgress, TheClockStandsStillWhileMinimisedAndAfterASolve) {

@@ -25,7 +25,7 @@ constexpr std::int32_t kUncuttable = 3752;  // Three Hearts cannot be cut from t
 // on the board for every interval in which it was started, unsolved and not paused.
 struct Tally {
   struct Segment {
-    Shape shape = kDefaultShape;
+    PuzzleKind kind;
     PuzzleProgress progress;
   };
   std::vector<Segment> segments;
@@ -34,7 +34,7 @@ struct Tally {
   bool paused = false;
   bool running = false;
   Ms last = 0;
-  std::map<Shape, SolveStats> stats;
+  std::map<PuzzleKind, SolveStats> stats;
 
   Segment& Board() { return segments[history[current]]; }
   void Charge(Ms now) {
@@ -50,8 +50,8 @@ struct Tally {
     history.push_back(segment);
     current = history.size() - 1;
   }
-  void NewSegment(Shape shape, PuzzleProgress progress = {}) {
-    segments.push_back(Segment{shape, progress});
+  void NewSegment(PuzzleKind kind, PuzzleProgress progress = {}) {
+    segments.push_back(Segment{kind, progress});
     Push(segments.size() - 1);
   }
   void Solved() {
@@ -59,7 +59,7 @@ struct Tally {
     if (p.solvedBefore)
       return;
     p.solvedBefore = true;
-    SolveStats& s = stats[Board().shape];
+    SolveStats& s = stats[Board().kind];
     ++s.solved;
     if (p.hints > 0 || p.solvedByProgram) {
       ++s.solvedWithHelp;
@@ -102,11 +102,11 @@ class Sequence {
     if (!m_game->Generate(puzzle, kArea, m_now))
       return;
     if (m_tally.history.empty() || !m_hadPuzzle) {
-      m_tally.segments.push_back({puzzle.shape, {}});
+      m_tally.segments.push_back({puzzle.Kind(), {}});
       m_tally.history = {m_tally.segments.size() - 1};
       m_tally.current = 0;
     } else {
-      m_tally.NewSegment(puzzle.shape);
+      m_tally.NewSegment(puzzle.Kind());
     }
     m_hadPuzzle = true;
   }
@@ -117,7 +117,8 @@ class Sequence {
     const int g = groups > 0 ? Pick(0, groups - 1) : 0;
     const int choice = m_hadPuzzle ? Pick(0, 99) : 0;
     if (choice < 4) {
-      Generate(PuzzleId{static_cast<Shape>(Pick(0, 3)), Pick(0, 40)});
+      Generate(
+          PuzzleId{static_cast<Shape>(Pick(0, 3)), Pick(0, 40), Pick(0, 2) == 0 ? Pick(3, 8) : 0});
     } else if (choice < 7) {
       Generate(m_game->Id());  // Generate Number with the number on the board
     } else if (choice < 9) {
@@ -159,7 +160,7 @@ class Sequence {
         PuzzleProgress progress = m_tally.Board().progress;
         progress.playingMs = 0;
         progress.started = false;
-        m_tally.NewSegment(m_tally.Board().shape, progress);
+        m_tally.NewSegment(m_tally.Board().kind, progress);
       }
     } else if (choice < 77) {
       if (m_game->Undo(kArea, m_now) == PuzzleGame::Step::kDone)
@@ -211,8 +212,8 @@ class Sequence {
                            << " against " << want.hints;
     }
     ASSERT_EQ(m_game->PlayingMs(m_now), m_tally.Board().progress.playingMs);
-    for (const auto& [shape, want] : m_tally.stats) {
-      const SolveStats got = m_book.Read(shape);
+    for (const auto& [kind, want] : m_tally.stats) {
+      const SolveStats got = m_book.Read(kind);
       ASSERT_EQ(got.solved, want.solved) << "step " << step;
       ASSERT_EQ(got.solvedWithHelp, want.solvedWithHelp) << "step " << step;
       ASSERT_EQ(got.bestMs, want.bestMs) << "step " << step;

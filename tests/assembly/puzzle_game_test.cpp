@@ -39,7 +39,7 @@ TEST(PuzzleGameStart, EachShapeCutsItsOwnNumberOfPieces) {
   for (const ShapeInfo& info : kShapes) {
     PuzzleGame game;
     ASSERT_TRUE(game.Generate(PuzzleId{info.shape, kSeed}, kArea, kNow)) << info.name;
-    EXPECT_EQ(game.PuzzleShape(), info.shape);
+    EXPECT_EQ(game.PuzzleFigure().name, info.name);
     EXPECT_EQ(game.Number(), kSeed);
     EXPECT_EQ(game.Pieces().PieceCount(), info.pieces) << info.name;
     EXPECT_EQ(game.Pieces().GroupCount(), info.pieces) << info.name;

@@ -169,12 +169,12 @@ TEST(PieceFingerprint, TellsCutsApartAndIsTheSameForTheSameCut) {
   std::string prints[3];
   const PuzzleId ids[3] = {{Shape::kThreeHearts, 1}, {Shape::kThreeHearts, 2}, {Shape::kHeart, 1}};
   for (int i = 0; i < 3; ++i) {
-    ASSERT_TRUE(GeneratePuzzle(ids[i].number, library, generator, pieces, ids[i].shape));
+    ASSERT_TRUE(GeneratePuzzle(ids[i], generator, pieces));
     prints[i] = PieceFingerprint(pieces);
   }
   EXPECT_NE(prints[0], prints[1]);
   EXPECT_NE(prints[0], prints[2]);
-  ASSERT_TRUE(GeneratePuzzle(ids[0].number, library, generator, pieces, ids[0].shape));
+  ASSERT_TRUE(GeneratePuzzle(ids[0], generator, pieces));
   EXPECT_EQ(PieceFingerprint(pieces), prints[0]);
 }
 

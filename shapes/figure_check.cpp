@@ -1,0 +1,125 @@
+#include "shapes/figure_check.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/predicates.h"
+
+namespace wendrel {
+
+namespace {
+
+using Kind = FigureFault::Kind;
+
+double SignedArea(const std::vector<DPoint>& v) {
+  double twice = 0.0;
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    const DPoint& p = v[i];
+    const DPoint& q = v[(i + 1) % v.size()];
+    twice += p.x * q.y - q.x * p.y;
+  }
+  return twice / 2.0;
+}
+
+double LongerSide(const std::vector<DPoint>& v) {
+  const auto [minX, maxX] = std::minmax_element(
+      v.begin(), v.end(), [](const DPoint& a, const DPoint& b) { return a.x < b.x; });
+  const auto [minY, maxY] = std::minmax_element(
+      v.begin(), v.end(), [](const DPoint& a, const DPoint& b) { return a.y < b.y; });
+  return std::max(maxX->x - minX->x, maxY->y - minY->y);
+}
+
+double Cross(DPoint o, DPoint a, DPoint b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// Sides i and i + 1 meet at vertex i + 1; they overlap when the turn there is a full
+// reversal: the three vertices in line and the second side heading back.
+bool FoldsBack(DPoint a, DPoint b, DPoint c) {
+  const double dot = (b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y);
+  return Cross(a, b, c) == 0.0 && dot < 0.0;
+}
+
+FigureFault Fault(Kind kind, int first = 0, int second = 0, bool inSeeds = false) {
+  return FigureFault{kind, first, second, inSeeds};
+}
+
+FigureFault CheckOutline(const std::vector<DPoint>& v) {
+  const int n = static_cast<int>(v.size());
+  if (n < 3)
+    return Fault(Kind::kTooFewVertices, n);
+  if (n > ShapeOutline::kMaxVertices)
+    return Fault(Kind::kTooManyVertices, n);
+  for (int i = 0; i < n; ++i) {
+    if (!std::isfinite(v[i].x) || !std::isfinite(v[i].y))
+      return Fault(Kind::kNotFinite, i);
+  }
+  for (int i = 0; i < n; ++i) {
+    if (v[i] == v[(i + 1) % n])
+      return Fault(Kind::kZeroSide, i);
+  }
+  for (int i = 0; i < n; ++i) {
+    const Segment side{v[i], v[(i + 1) % n]};
+    if (FoldsBack(v[i], v[(i + 1) % n], v[(i + 2) % n]))
+      return Fault(Kind::kSidesCross, i, (i + 1) % n);
+    for (int j = i + 2; j < n; ++j) {
+      if (i == 0 && j == n - 1)
+        continue;  // neighbours across the closing vertex
+      if (SegmentsIntersect(side, Segment{v[j], v[(j + 1) % n]}))
+        return Fault(Kind::kSidesCross, i, j);
+    }
+  }
+  const double size = LongerSide(v);
+  if (std::abs(SignedArea(v)) < kMinAreaShare * size * size)
+    return Fault(Kind::kAreaTooSmall);
+  return {};
+}
+
+FigureFault CheckSeeds(const std::vector<DPoint>& seeds, const std::vector<DPoint>& v) {
+  const int n = static_cast<int>(seeds.size());
+  if (n == 0)
+    return {};
+  if (n < 2)
+    return Fault(Kind::kTooFewSeeds, n);
+  if (n > ShapeOutline::kMaxSeeds)
+    return Fault(Kind::kTooManySeeds, n);
+  const double spacing = kMinSeedSpacingShare * LongerSide(v);
+  for (int i = 0; i < n; ++i) {
+    if (!std::isfinite(seeds[i].x) || !std::isfinite(seeds[i].y))
+      return Fault(Kind::kNotFinite, i, 0, true);
+    if (!PointInPolygon(v.data(), static_cast<int>(v.size()), seeds[i]))
+      return Fault(Kind::kSeedOutside, i, 0, true);
+    for (int j = 0; j < i; ++j) {
+      if (SquaredDistance(seeds[j], seeds[i]) < spacing * spacing)
+        return Fault(Kind::kSeedsTooClose, j, i, true);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+FigureFault CheckFigure(const Figure& figure) {
+  const FigureFault outline = CheckOutline(figure.outline);
+  return outline.ok() ? CheckSeeds(figure.seeds, figure.outline) : outline;
+}
+
+void Normalise(Figure& figure) {
+  std::vector<DPoint>& v = figure.outline;
+  if (SignedArea(v) < 0.0)
+    std::reverse(v.begin(), v.end());
+  const auto [minX, maxX] = std::minmax_element(
+      v.begin(), v.end(), [](const DPoint& a, const DPoint& b) { return a.x < b.x; });
+  const auto [minY, maxY] = std::minmax_element(
+      v.begin(), v.end(), [](const DPoint& a, const DPoint& b) { return a.y < b.y; });
+  const double centreX = (minX->x + maxX->x) / 2.0;
+  const double centreY = (minY->y + maxY->y) / 2.0;
+  const double scale = kFigureSize / LongerSide(v);
+  const auto place = [&](DPoint& p) {
+    p = DPoint{(p.x - centreX) * scale, (p.y - centreY) * scale};
+  };
+  std::for_each(v.begin(), v.end(), place);
+  std::for_each(figure.seeds.begin(), figure.seeds.end(), place);
+}
+
+}  // namespace wendrel
