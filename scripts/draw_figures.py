@@ -337,14 +337,14 @@ def rocket():
 
 
 def anchor():
-    ring = circle(0, 540, 60)
+    ring = circle(0, 525, 60)
     stock = blunt(rect(-150, 430, 150, 480), 18)
     shank = rect(-27, 80, 27, 500)
     arms = poly(arc_points(0, 260, 250, 200, 340) + arc_points(0, 260, 196, 340, 200))
     right_fluke = poly([(175, 60), (285, 150), (230, 205), (215, 120)])
     left_fluke = mirror(right_fluke)
     crown = circle(0, 40, 40)
-    return soften(union(ring, stock, shank, arms, right_fluke, left_fluke, crown), 10)
+    return soften(union(ring, stock, shank, arms, right_fluke, left_fluke, crown), 16)
 
 
 def cat():
@@ -373,10 +373,9 @@ def horse_head():
                  (322, 65), (332, 110), (310, 160), (250, 230), (170, 330), (95, 418),
                  (30, 445), (-30, 425), (-85, 365), (-140, 255), (-172, 125), (-170, 0)],
                 per_span=28)
-    ear = poly([(-5, 420), (25, 545), (70, 425)])
+    ear = poly([(-10, 415), (25, 545), (75, 420)])
     mane = poly([(-170, 0), (-215, 40), (-200, 90), (-228, 140), (-200, 190), (-215, 245),
-                 (-170, 280), (-172, 335), (-120, 360), (-110, 410), (-50, 420), (-20, 400),
-                 (-100, 250)])
+                 (-170, 280), (-172, 335), (-120, 360), (-100, 400), (-60, 395), (-120, 250)])
     return soften(union(head, ear, mane), 10)
 
 
@@ -399,7 +398,8 @@ def guitar():
 
 
 def airplane():
-    fuselage = union(ellipse(0, 300, 48, 300), rect(-48, 150, 48, 450))
+    fuselage = union(ellipse(0, 300, 48, 300), rect(-48, 150, 48, 450)).intersection(
+        rect(-60, 20, 60, 700))
     wings = poly([(-30, 380), (-300, 240), (-300, 200), (-30, 260), (30, 260), (300, 200),
                   (300, 240), (30, 380)])
     tail = poly([(-20, 90), (-130, 20), (-130, -5), (-20, 20), (20, 20), (130, -5), (130, 20),
