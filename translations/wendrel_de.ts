@@ -30,6 +30,26 @@
         <source>Best time: %1</source>
         <translation>Bestzeit: %1</translation>
     </message>
+    <message>
+        <source>Each figure&apos;s own</source>
+        <translation>Je nach Form</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Teile:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen figure of your own</source>
+        <translation>Die gewählte eigene Form entfernen</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>CGenerateNumberDlg</name>
@@ -273,10 +293,6 @@
         <translation>Die Werkzeugleiste anzeigen oder ausblenden</translation>
     </message>
     <message>
-        <source>%1, puzzle %2</source>
-        <translation>%1, Puzzle %2</translation>
-    </message>
-    <message>
         <source>%1 groups left</source>
         <translation>Noch %1 Gruppen</translation>
     </message>
@@ -459,6 +475,54 @@ gelöst, wenn alle Teile verbunden sind.
         <source>Show or hide the figure being played beside the play area</source>
         <translation>Die gespielte Form neben der Spielfläche anzeigen oder ausblenden</translation>
     </message>
+    <message>
+        <source>%1, %2 pieces, puzzle %3</source>
+        <translation>%1, %2 Teile, Puzzle %3</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces</source>
+        <translation>&amp;Teile</translation>
+    </message>
+    <message>
+        <source>Open F&amp;igure...</source>
+        <translation>Fo&amp;rm öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Form öffnen</translation>
+    </message>
+    <message>
+        <source>Add a figure file to your own figures and start a puzzle of it</source>
+        <translation>Eine Formdatei zu Ihren eigenen Formen hinzufügen und ein Puzzle daraus beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Each Figure&apos;s Own</source>
+        <translation>&amp;Je nach Form</translation>
+    </message>
+    <message>
+        <source>%1 pieces</source>
+        <translation>%1 Teile</translation>
+    </message>
+    <message>
+        <source>Cut each figure into its own pieces</source>
+        <translation>Jede Form in ihre eigenen Teile schneiden</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles into %1 pieces</source>
+        <translation>Die nächsten Puzzles in %1 Teile schneiden</translation>
+    </message>
+    <message>
+        <source>Wendrel figures (*%1)</source>
+        <translation>Wendrel-Formen (*%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
+        <translation>Aus dieser Form ließ sich kein Puzzle schneiden; ihre schmalsten Stellen sind vielleicht zu dünn.</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -495,6 +559,27 @@ To visit the page, open this address in a web browser:
 
 Um die Seite zu besuchen, öffnen Sie diese Adresse in einem Webbrowser:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>These figures of your own could not be read and were set aside:
+%1</source>
+        <translation>Diese eigenen Formen konnten nicht gelesen werden und wurden beiseitegelegt:
+%1</translation>
+    </message>
+    <message>
+        <source>My Figures</source>
+        <translation>Meine Formen</translation>
+    </message>
+    <message>
+        <source>Cannot open figure %1: %2</source>
+        <translation>Die Form %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Form öffnen</translation>
     </message>
 </context>
 <context>
@@ -628,7 +713,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 instead of the clock, to play a puzzle again
   --shape NAME  cut this run&apos;s puzzles from the figure NAME instead of the
                 one chosen in the menu: %1
-  -h, --help    print this text and exit
+%2  -h, --help    print this text and exit
   --version     print the version and exit
   FILE          open the saved game FILE
 
@@ -642,13 +727,104 @@ Ein Formen-Puzzle: Setzen Sie die verstreuten Teile wieder zusammen.
                 statt nach der Uhr erzeugen, um ein Puzzle erneut zu spielen
   --shape NAME  die Puzzles dieses Programmlaufs aus der Form NAME statt der im
                 Menü gewählten schneiden: %1
-  -h, --help    diesen Text ausgeben und beenden
+%2  -h, --help    diesen Text ausgeben und beenden
   --version     die Version ausgeben und beenden
   DATEI         den Spielstand DATEI öffnen
 
 Ein Wert kann auch mit seiner Option verbunden werden, wie in --seed=N.
 Qts eigene Einstellungen kommen aus der Umgebung, zum Beispiel QT_QPA_PLATFORM.
 </translation>
+    </message>
+    <message>
+        <source>  --figure NAME|FILE  the same for any figure: one of the program&apos;s, one of
+                your own, or a .wendrel-figure file
+  --pieces N    cut them into N pieces, 3 to 20, instead of the figure&apos;s own
+</source>
+        <translation>  --figure NAME|DATEI  dasselbe für jede Form: eine des Programms, eine
+                eigene oder eine .wendrel-figure-Datei
+  --pieces N    sie in N Teile (3 bis 20) statt in die eigenen Teile der
+                Form schneiden
+</translation>
+    </message>
+</context>
+<context>
+    <name>FigureFile</name>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>ist kein Text.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>is not a list of points</source>
+        <translation>ist keine Liste von Punkten.</translation>
+    </message>
+    <message>
+        <source>is not [x, y]</source>
+        <translation>ist nicht [x, y].</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>is not a name of small letters, digits and hyphens</source>
+        <translation>ist kein Name aus Kleinbuchstaben, Ziffern und Bindestrichen.</translation>
+    </message>
+    <message>
+        <source>is not 1</source>
+        <translation>ist nicht 1.</translation>
+    </message>
+    <message>
+        <source>has %1 vertices; a figure has 3 to 200</source>
+        <translation>hat %1 Eckpunkte; eine Form hat 3 bis 200.</translation>
+    </message>
+    <message>
+        <source>has %1 seeds; a figure has none or 2 to 20</source>
+        <translation>hat %1 Saatpunkte; eine Form hat keine oder 2 bis 20.</translation>
+    </message>
+    <message>
+        <source>has sides %1 and %2 that cross</source>
+        <extracomment>Sides are numbered from 0; side 3 runs from vertex 3 to vertex 4.</extracomment>
+        <translation>hat die Seiten %1 und %2, die sich kreuzen.</translation>
+    </message>
+    <message>
+        <source>has side %1 of zero length: two vertices in one place</source>
+        <translation>hat die Seite %1 mit der Länge null: zwei Eckpunkte an einer Stelle.</translation>
+    </message>
+    <message>
+        <source>encloses too small an area for its size</source>
+        <translation>umschließt für die Größe eine zu kleine Fläche.</translation>
+    </message>
+    <message>
+        <source>lies outside the outline</source>
+        <translation>liegt außerhalb des Umrisses.</translation>
+    </message>
+    <message>
+        <source>has seeds %1 and %2 too close together</source>
+        <translation>hat die Saatpunkte %1 und %2 zu nah beieinander.</translation>
+    </message>
+    <message>
+        <source>it is over 256 KB, too large for a Wendrel figure</source>
+        <translation>Die Datei ist größer als 256 KB, zu groß für eine Wendrel-Form.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel figure</source>
+        <translation>Die Datei ist keine Wendrel-Form.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Die Datei stammt von einer neueren Wendrel-Version (Format %1).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -782,6 +958,18 @@ Qts eigene Einstellungen kommen aus der Umgebung, zum Beispiel QT_QPA_PLATFORM.
         <source>do not all meet in the solved puzzle</source>
         <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
         <translation>hängen im gelösten Puzzle nicht alle zusammen.</translation>
+    </message>
+    <message>
+        <source>is not [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces]</source>
+        <translation>ist nicht [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces].</translation>
+    </message>
+    <message>
+        <source>is not a list of figures</source>
+        <translation>ist keine Liste von Formen.</translation>
+    </message>
+    <message>
+        <source>does not make a figure that can be cut</source>
+        <translation>ergibt keine Form, die sich schneiden lässt.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,26 @@
         <source>Best time: %1</source>
         <translation>Mejor tiempo: %1</translation>
     </message>
+    <message>
+        <source>Each figure&apos;s own</source>
+        <translation>Las de cada figura</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Piezas:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Remove the chosen figure of your own</source>
+        <translation>Eliminar la figura propia elegida</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>No se puede eliminar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CGenerateNumberDlg</name>
@@ -273,10 +293,6 @@
         <translation>Mostrar u ocultar la barra de herramientas</translation>
     </message>
     <message>
-        <source>%1, puzzle %2</source>
-        <translation>%1, rompecabezas %2</translation>
-    </message>
-    <message>
         <source>%1 groups left</source>
         <translation>Quedan %1 grupos</translation>
     </message>
@@ -460,6 +476,54 @@ piezas están unidas.
         <source>Show or hide the figure being played beside the play area</source>
         <translation>Mostrar u ocultar, junto al tablero, la figura que se está jugando</translation>
     </message>
+    <message>
+        <source>%1, %2 pieces, puzzle %3</source>
+        <translation>%1, %2 piezas, rompecabezas %3</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces</source>
+        <translation>&amp;Piezas</translation>
+    </message>
+    <message>
+        <source>Open F&amp;igure...</source>
+        <translation>A&amp;brir figura...</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Abrir figura</translation>
+    </message>
+    <message>
+        <source>Add a figure file to your own figures and start a puzzle of it</source>
+        <translation>Añadir un archivo de figura a sus figuras propias y empezar un rompecabezas con ella</translation>
+    </message>
+    <message>
+        <source>&amp;Each Figure&apos;s Own</source>
+        <translation>&amp;Las de cada figura</translation>
+    </message>
+    <message>
+        <source>%1 pieces</source>
+        <translation>%1 piezas</translation>
+    </message>
+    <message>
+        <source>Cut each figure into its own pieces</source>
+        <translation>Cortar cada figura en sus propias piezas</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles into %1 pieces</source>
+        <translation>Cortar los próximos rompecabezas en %1 piezas</translation>
+    </message>
+    <message>
+        <source>Wendrel figures (*%1)</source>
+        <translation>Figuras de Wendrel (*%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
+        <translation>No se pudo cortar ningún rompecabezas de esta figura; puede que sus partes más estrechas sean demasiado finas.</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -496,6 +560,27 @@ To visit the page, open this address in a web browser:
 
 Para visitar la página, abra esta dirección en un navegador web:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>These figures of your own could not be read and were set aside:
+%1</source>
+        <translation>Estas figuras propias no se pudieron leer y se apartaron:
+%1</translation>
+    </message>
+    <message>
+        <source>My Figures</source>
+        <translation>Mis figuras</translation>
+    </message>
+    <message>
+        <source>Cannot open figure %1: %2</source>
+        <translation>No se puede abrir la figura %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Abrir figura</translation>
     </message>
 </context>
 <context>
@@ -629,7 +714,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 instead of the clock, to play a puzzle again
   --shape NAME  cut this run&apos;s puzzles from the figure NAME instead of the
                 one chosen in the menu: %1
-  -h, --help    print this text and exit
+%2  -h, --help    print this text and exit
   --version     print the version and exit
   FILE          open the saved game FILE
 
@@ -643,13 +728,104 @@ Un rompecabezas de figuras: vuelva a juntar las piezas dispersas.
                   de 32 bits) en lugar del reloj, para volver a jugarlo
   --shape NOMBRE  cortar los rompecabezas de esta sesión de la figura NOMBRE en
                   lugar de la elegida en el menú: %1
-  -h, --help      mostrar este texto y salir
+%2  -h, --help      mostrar este texto y salir
   --version       mostrar la versión y salir
   ARCHIVO         abrir la partida guardada ARCHIVO
 
 Un valor también puede ir unido a su opción, como en --seed=N.
 Los ajustes propios de Qt se toman del entorno, por ejemplo QT_QPA_PLATFORM.
 </translation>
+    </message>
+    <message>
+        <source>  --figure NAME|FILE  the same for any figure: one of the program&apos;s, one of
+                your own, or a .wendrel-figure file
+  --pieces N    cut them into N pieces, 3 to 20, instead of the figure&apos;s own
+</source>
+        <translation>  --figure NOMBRE|ARCHIVO  lo mismo para cualquier figura: una del programa,
+                  una propia o un archivo .wendrel-figure
+  --pieces N      cortarlos en N piezas, de 3 a 20, en lugar de las de la
+                  figura
+</translation>
+    </message>
+</context>
+<context>
+    <name>FigureFile</name>
+    <message>
+        <source>is missing</source>
+        <translation>falta.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>no es texto.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>no es un objeto.</translation>
+    </message>
+    <message>
+        <source>is not a list of points</source>
+        <translation>no es una lista de puntos.</translation>
+    </message>
+    <message>
+        <source>is not [x, y]</source>
+        <translation>no es [x, y].</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>no es un número finito.</translation>
+    </message>
+    <message>
+        <source>is not a name of small letters, digits and hyphens</source>
+        <translation>no es un nombre de letras minúsculas, cifras y guiones.</translation>
+    </message>
+    <message>
+        <source>is not 1</source>
+        <translation>no es 1.</translation>
+    </message>
+    <message>
+        <source>has %1 vertices; a figure has 3 to 200</source>
+        <translation>tiene %1 vértices; una figura tiene de 3 a 200.</translation>
+    </message>
+    <message>
+        <source>has %1 seeds; a figure has none or 2 to 20</source>
+        <translation>tiene %1 semillas; una figura no tiene ninguna o tiene de 2 a 20.</translation>
+    </message>
+    <message>
+        <source>has sides %1 and %2 that cross</source>
+        <extracomment>Sides are numbered from 0; side 3 runs from vertex 3 to vertex 4.</extracomment>
+        <translation>tiene los lados %1 y %2, que se cruzan.</translation>
+    </message>
+    <message>
+        <source>has side %1 of zero length: two vertices in one place</source>
+        <translation>tiene el lado %1 de longitud cero: dos vértices en el mismo sitio.</translation>
+    </message>
+    <message>
+        <source>encloses too small an area for its size</source>
+        <translation>encierra un área demasiado pequeña para su tamaño.</translation>
+    </message>
+    <message>
+        <source>lies outside the outline</source>
+        <translation>está fuera del contorno.</translation>
+    </message>
+    <message>
+        <source>has seeds %1 and %2 too close together</source>
+        <translation>tiene las semillas %1 y %2 demasiado juntas.</translation>
+    </message>
+    <message>
+        <source>it is over 256 KB, too large for a Wendrel figure</source>
+        <translation>El archivo ocupa más de 256 KB, demasiado para una figura de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel figure</source>
+        <translation>No es una figura de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Lo creó una versión más reciente de Wendrel (formato %1).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -783,6 +959,18 @@ Los ajustes propios de Qt se toman del entorno, por ejemplo QT_QPA_PLATFORM.
         <source>do not all meet in the solved puzzle</source>
         <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
         <translation>no quedan todas unidas en el rompecabezas resuelto.</translation>
+    </message>
+    <message>
+        <source>is not [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces]</source>
+        <translation>no es [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces].</translation>
+    </message>
+    <message>
+        <source>is not a list of figures</source>
+        <translation>no es una lista de figuras.</translation>
+    </message>
+    <message>
+        <source>does not make a figure that can be cut</source>
+        <translation>no forma una figura que se pueda cortar.</translation>
     </message>
 </context>
 <context>

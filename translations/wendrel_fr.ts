@@ -30,6 +30,26 @@
         <source>Best time: %1</source>
         <translation>Meilleur temps&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Each figure&apos;s own</source>
+        <translation>Propres à chaque forme</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Pièces&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the chosen figure of your own</source>
+        <translation>Supprimer la forme choisie parmi les vôtres</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>CGenerateNumberDlg</name>
@@ -273,10 +293,6 @@
         <translation>Afficher ou masquer la barre d’outils</translation>
     </message>
     <message>
-        <source>%1, puzzle %2</source>
-        <translation>%1, puzzle %2</translation>
-    </message>
-    <message>
         <source>%1 groups left</source>
         <translation>%1 groupes restants</translation>
     </message>
@@ -460,6 +476,54 @@ pièces sont réunies.
         <source>Show or hide the figure being played beside the play area</source>
         <translation>Afficher ou masquer, à côté de l’aire de jeu, la forme du puzzle en cours</translation>
     </message>
+    <message>
+        <source>%1, %2 pieces, puzzle %3</source>
+        <translation>%1, %2 pièces, puzzle %3</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces</source>
+        <translation>&amp;Pièces</translation>
+    </message>
+    <message>
+        <source>Open F&amp;igure...</source>
+        <translation>O&amp;uvrir une forme...</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Ouvrir une forme</translation>
+    </message>
+    <message>
+        <source>Add a figure file to your own figures and start a puzzle of it</source>
+        <translation>Ajouter un fichier de forme à vos propres formes et commencer un puzzle de cette forme</translation>
+    </message>
+    <message>
+        <source>&amp;Each Figure&apos;s Own</source>
+        <translation>&amp;Propres à chaque forme</translation>
+    </message>
+    <message>
+        <source>%1 pieces</source>
+        <translation>%1 pièces</translation>
+    </message>
+    <message>
+        <source>Cut each figure into its own pieces</source>
+        <translation>Découper chaque forme en ses propres pièces</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles into %1 pieces</source>
+        <translation>Découper les prochains puzzles en %1 pièces</translation>
+    </message>
+    <message>
+        <source>Wendrel figures (*%1)</source>
+        <translation>Formes de Wendrel (*%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
+        <translation>Aucun puzzle n’a pu être découpé dans cette forme&#xa0;; ses parties les plus étroites sont peut-être trop fines.</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -496,6 +560,27 @@ To visit the page, open this address in a web browser:
 
 Pour visiter la page, ouvrez cette adresse dans un navigateur web&#xa0;:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>These figures of your own could not be read and were set aside:
+%1</source>
+        <translation>Ces formes, parmi les vôtres, n’ont pas pu être lues et ont été mises de côté&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>My Figures</source>
+        <translation>Mes formes</translation>
+    </message>
+    <message>
+        <source>Cannot open figure %1: %2</source>
+        <translation>Impossible d’ouvrir la forme %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Ouvrir une forme</translation>
     </message>
 </context>
 <context>
@@ -629,7 +714,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 instead of the clock, to play a puzzle again
   --shape NAME  cut this run&apos;s puzzles from the figure NAME instead of the
                 one chosen in the menu: %1
-  -h, --help    print this text and exit
+%2  -h, --help    print this text and exit
   --version     print the version and exit
   FILE          open the saved game FILE
 
@@ -643,7 +728,7 @@ Un puzzle de formes&#xa0;: rassemblez les pièces éparpillées.
                 sur 32 bits) au lieu de l’horloge, pour rejouer un puzzle
   --shape NOM   découper les puzzles de cette session dans la forme NOM au
                 lieu de celle choisie dans le menu&#xa0;: %1
-  -h, --help    afficher ce texte et quitter
+%2  -h, --help    afficher ce texte et quitter
   --version     afficher la version et quitter
   FICHIER       ouvrir la partie enregistrée FICHIER
 
@@ -651,6 +736,97 @@ Une valeur peut aussi être accolée à son option, comme dans --seed=N.
 Les réglages propres à Qt sont lus dans l’environnement, par exemple
 QT_QPA_PLATFORM.
 </translation>
+    </message>
+    <message>
+        <source>  --figure NAME|FILE  the same for any figure: one of the program&apos;s, one of
+                your own, or a .wendrel-figure file
+  --pieces N    cut them into N pieces, 3 to 20, instead of the figure&apos;s own
+</source>
+        <translation>  --figure NOM|FICHIER  de même pour toute forme&#xa0;: une du programme, une
+                des vôtres ou un fichier .wendrel-figure
+  --pieces N    les découper en N pièces, de 3 à 20, au lieu des pièces
+                propres à la forme
+</translation>
+    </message>
+</context>
+<context>
+    <name>FigureFile</name>
+    <message>
+        <source>is missing</source>
+        <translation>est absent.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>n’est pas un objet.</translation>
+    </message>
+    <message>
+        <source>is not a list of points</source>
+        <translation>n’est pas une liste de points.</translation>
+    </message>
+    <message>
+        <source>is not [x, y]</source>
+        <translation>n’est pas [x, y].</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>n’est pas un nombre fini.</translation>
+    </message>
+    <message>
+        <source>is not a name of small letters, digits and hyphens</source>
+        <translation>n’est pas un nom fait de minuscules, de chiffres et de traits d’union.</translation>
+    </message>
+    <message>
+        <source>is not 1</source>
+        <translation>n’est pas 1.</translation>
+    </message>
+    <message>
+        <source>has %1 vertices; a figure has 3 to 200</source>
+        <translation>a %1 sommets&#xa0;; une forme en a de 3 à 200.</translation>
+    </message>
+    <message>
+        <source>has %1 seeds; a figure has none or 2 to 20</source>
+        <translation>a %1 germes&#xa0;; une forme n’en a aucun ou de 2 à 20.</translation>
+    </message>
+    <message>
+        <source>has sides %1 and %2 that cross</source>
+        <extracomment>Sides are numbered from 0; side 3 runs from vertex 3 to vertex 4.</extracomment>
+        <translation>a des côtés %1 et %2 qui se croisent.</translation>
+    </message>
+    <message>
+        <source>has side %1 of zero length: two vertices in one place</source>
+        <translation>a un côté %1 de longueur nulle&#xa0;: deux sommets au même endroit.</translation>
+    </message>
+    <message>
+        <source>encloses too small an area for its size</source>
+        <translation>délimite une surface trop petite pour sa taille.</translation>
+    </message>
+    <message>
+        <source>lies outside the outline</source>
+        <translation>est en dehors du contour.</translation>
+    </message>
+    <message>
+        <source>has seeds %1 and %2 too close together</source>
+        <translation>a des germes %1 et %2 trop proches l’un de l’autre.</translation>
+    </message>
+    <message>
+        <source>it is over 256 KB, too large for a Wendrel figure</source>
+        <translation>Le fichier dépasse 256 Ko, trop pour une forme de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel figure</source>
+        <translation>Ce n’est pas une forme de Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Le fichier a été créé par une version plus récente de Wendrel (format %1).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -784,6 +960,18 @@ QT_QPA_PLATFORM.
         <source>do not all meet in the solved puzzle</source>
         <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
         <translation>ne sont pas toutes reliées dans le puzzle résolu.</translation>
+    </message>
+    <message>
+        <source>is not [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces]</source>
+        <translation>n’est pas [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces].</translation>
+    </message>
+    <message>
+        <source>is not a list of figures</source>
+        <translation>n’est pas une liste de formes.</translation>
+    </message>
+    <message>
+        <source>does not make a figure that can be cut</source>
+        <translation>ne donne pas une forme que l’on puisse découper.</translation>
     </message>
 </context>
 <context>

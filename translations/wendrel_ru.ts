@@ -30,6 +30,26 @@
         <source>Best time: %1</source>
         <translation>Лучшее время: %1</translation>
     </message>
+    <message>
+        <source>Each figure&apos;s own</source>
+        <translation>Свои у каждой фигуры</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Детали:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Remove the chosen figure of your own</source>
+        <translation>Удалить выбранную фигуру из ваших собственных</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Не удалось удалить %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CGenerateNumberDlg</name>
@@ -273,10 +293,6 @@
         <translation>Показать или скрыть панель инструментов</translation>
     </message>
     <message>
-        <source>%1, puzzle %2</source>
-        <translation>%1, головоломка № %2</translation>
-    </message>
-    <message>
         <source>%1 groups left</source>
         <translation>Осталось групп: %1</translation>
     </message>
@@ -460,6 +476,54 @@ is complete when all pieces are connected.
         <source>Show or hide the figure being played beside the play area</source>
         <translation>Показать или скрыть текущую фигуру рядом с игровым полем</translation>
     </message>
+    <message>
+        <source>%1, %2 pieces, puzzle %3</source>
+        <translation>%1, деталей: %2, головоломка № %3</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces</source>
+        <translation>&amp;Детали</translation>
+    </message>
+    <message>
+        <source>Open F&amp;igure...</source>
+        <translation>Открыть ф&amp;игуру...</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Открыть фигуру</translation>
+    </message>
+    <message>
+        <source>Add a figure file to your own figures and start a puzzle of it</source>
+        <translation>Добавить файл фигуры к вашим собственным фигурам и начать головоломку из неё</translation>
+    </message>
+    <message>
+        <source>&amp;Each Figure&apos;s Own</source>
+        <translation>&amp;Свои у каждой фигуры</translation>
+    </message>
+    <message>
+        <source>%1 pieces</source>
+        <translation>Деталей: %1</translation>
+    </message>
+    <message>
+        <source>Cut each figure into its own pieces</source>
+        <translation>Разрезать каждую фигуру на её собственные детали</translation>
+    </message>
+    <message>
+        <source>Cut the next puzzles into %1 pieces</source>
+        <translation>Число деталей в следующих головоломках: %1</translation>
+    </message>
+    <message>
+        <source>Wendrel figures (*%1)</source>
+        <translation>Фигуры Wendrel (*%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Не удалось открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
+        <translation>Из этой фигуры не удалось вырезать головоломку: возможно, её самые узкие места слишком тонкие.</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -496,6 +560,27 @@ To visit the page, open this address in a web browser:
 
 Чтобы посетить страницу, откройте этот адрес в веб-браузере:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMorvaneApp</name>
+    <message>
+        <source>These figures of your own could not be read and were set aside:
+%1</source>
+        <translation>Не удалось прочитать эти ваши фигуры, и они отложены в сторону:
+%1</translation>
+    </message>
+    <message>
+        <source>My Figures</source>
+        <translation>Мои фигуры</translation>
+    </message>
+    <message>
+        <source>Cannot open figure %1: %2</source>
+        <translation>Не удалось открыть фигуру %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Figure</source>
+        <translation>Открыть фигуру</translation>
     </message>
 </context>
 <context>
@@ -629,7 +714,7 @@ A shape reconstruction puzzle: put the scattered pieces together again.
                 instead of the clock, to play a puzzle again
   --shape NAME  cut this run&apos;s puzzles from the figure NAME instead of the
                 one chosen in the menu: %1
-  -h, --help    print this text and exit
+%2  -h, --help    print this text and exit
   --version     print the version and exit
   FILE          open the saved game FILE
 
@@ -643,13 +728,104 @@ Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFO
                 число) вместо номера по часам, чтобы сыграть её ещё раз
   --shape ИМЯ   вырезать головоломки этого запуска из фигуры ИМЯ вместо
                 выбранной в меню: %1
-  -h, --help    показать эту справку и выйти
+%2  -h, --help    показать эту справку и выйти
   --version     показать версию и выйти
   ФАЙЛ          открыть сохранённую игру ФАЙЛ
 
 Значение можно также присоединить к параметру, например --seed=N.
 Собственные настройки Qt берутся из окружения, например QT_QPA_PLATFORM.
 </translation>
+    </message>
+    <message>
+        <source>  --figure NAME|FILE  the same for any figure: one of the program&apos;s, one of
+                your own, or a .wendrel-figure file
+  --pieces N    cut them into N pieces, 3 to 20, instead of the figure&apos;s own
+</source>
+        <translation>  --figure ИМЯ|ФАЙЛ  то же для любой фигуры: одной из фигур программы,
+                одной из ваших или файла .wendrel-figure
+  --pieces N    разрезать их на N деталей (от 3 до 20) вместо собственных
+                деталей фигуры
+</translation>
+    </message>
+</context>
+<context>
+    <name>FigureFile</name>
+    <message>
+        <source>is missing</source>
+        <translation>отсутствует.</translation>
+    </message>
+    <message>
+        <source>is not text</source>
+        <translation>не является текстом.</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>не является объектом.</translation>
+    </message>
+    <message>
+        <source>is not a list of points</source>
+        <translation>не является списком точек.</translation>
+    </message>
+    <message>
+        <source>is not [x, y]</source>
+        <translation>не имеет вида [x, y].</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>не является конечным числом.</translation>
+    </message>
+    <message>
+        <source>is not a name of small letters, digits and hyphens</source>
+        <translation>не является именем из строчных латинских букв, цифр и дефисов.</translation>
+    </message>
+    <message>
+        <source>is not 1</source>
+        <translation>не равно 1.</translation>
+    </message>
+    <message>
+        <source>has %1 vertices; a figure has 3 to 200</source>
+        <translation>содержит вершин: %1; у фигуры их от 3 до 200.</translation>
+    </message>
+    <message>
+        <source>has %1 seeds; a figure has none or 2 to 20</source>
+        <translation>содержит затравок: %1; у фигуры их нет совсем или от 2 до 20.</translation>
+    </message>
+    <message>
+        <source>has sides %1 and %2 that cross</source>
+        <extracomment>Sides are numbered from 0; side 3 runs from vertex 3 to vertex 4.</extracomment>
+        <translation>содержит пересекающиеся стороны %1 и %2.</translation>
+    </message>
+    <message>
+        <source>has side %1 of zero length: two vertices in one place</source>
+        <translation>содержит сторону %1 нулевой длины: две вершины в одной точке.</translation>
+    </message>
+    <message>
+        <source>encloses too small an area for its size</source>
+        <translation>ограничивает слишком малую площадь для своего размера.</translation>
+    </message>
+    <message>
+        <source>lies outside the outline</source>
+        <translation>лежит вне контура.</translation>
+    </message>
+    <message>
+        <source>has seeds %1 and %2 too close together</source>
+        <translation>содержит слишком близкие друг к другу затравки %1 и %2.</translation>
+    </message>
+    <message>
+        <source>it is over 256 KB, too large for a Wendrel figure</source>
+        <translation>Файл больше 256 КБ — слишком велик для фигуры Wendrel.</translation>
+    </message>
+    <message>
+        <source>it is not a Wendrel figure</source>
+        <translation>Это не файл фигуры Wendrel.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Wendrel (format %1)</source>
+        <translation>Файл создан более новой версией Wendrel (формат %1).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -783,6 +959,18 @@ Qt&apos;s own settings are taken from the environment, for example QT_QPA_PLATFO
         <source>do not all meet in the solved puzzle</source>
         <extracomment>After the pieces of a group, as &quot;states[2].groups[0].pieces do not all meet...&quot;.</extracomment>
         <translation>не все соединяются в решённой головоломке.</translation>
+    </message>
+    <message>
+        <source>is not [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces]</source>
+        <translation>не имеет вида [figure, number, playingMs, hints, solvedByProgram, clockStarted, solvedBefore, pieces].</translation>
+    </message>
+    <message>
+        <source>is not a list of figures</source>
+        <translation>не является списком фигур.</translation>
+    </message>
+    <message>
+        <source>does not make a figure that can be cut</source>
+        <translation>не образует фигуру, которую можно разрезать.</translation>
     </message>
 </context>
 <context>
