@@ -277,8 +277,15 @@ void CMainFrame::createMenus() {
   shapeMenu->addActions(m_shapeActs);
   shapeMenu->addSeparator();
   shapeMenu->addAction(m_moreFiguresAct);
-  QMenu* piecesMenu = fileMenu->addMenu(tr("&Pieces"));
-  piecesMenu->addActions(m_piecesActs);
+  QMenu* piecesMenu = fileMenu->addMenu(tr("Pi&eces"));
+  // Eighteen counts would leave most without a key of their own: from 10 on they have a
+  // menu of their own.
+  QMenu* morePieces = nullptr;
+  for (QAction* count : m_piecesActs) {
+    if (count->data().toInt() == 10)
+      morePieces = piecesMenu->addMenu(tr("&10 to 20 pieces"));
+    (morePieces ? morePieces : piecesMenu)->addAction(count);
+  }
   fileMenu->addAction(m_openFigureAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_fileOpenAct);
@@ -335,7 +342,7 @@ void CMainFrame::OnGenerateNumber() {
 }
 
 void CMainFrame::OnStatistics() {
-  CStatisticsDlg dialog(m_services, this);
+  CStatisticsDlg dialog(m_services, m_myFigures, this);
   m_runModal(dialog);
 }
 

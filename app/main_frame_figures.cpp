@@ -24,6 +24,23 @@
 
 namespace {
 
+// A count's item in the Pieces menus, with a key of its own among its neighbours: the
+// counts to 9 by their digit, the counts from 10 (in a menu of their own) by their second
+// digit, and 20 by the first letter of its text.
+QString CountItem(QString text, int pieces) {
+  const QString number = QString::number(pieces);
+  text = text.arg(number);
+  qsizetype at = text.indexOf(number);
+  if (pieces >= 10 && pieces < 20)
+    at += 1;
+  else if (pieces >= 20)
+    at =
+        std::find_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) - text.begin();
+  if (at >= 0 && at < text.size())
+    text.insert(at, u'&');
+  return text;
+}
+
 std::string TranslateFigureFile(const char* wording) {
   return QCoreApplication::translate("FigureFile", wording).toStdString();
 }
@@ -50,7 +67,7 @@ void CMainFrame::createFigureCommands() {
   for (int pieces = 0; pieces <= wendrel::Figure::kMaxPieces;
        pieces = pieces == 0 ? wendrel::Figure::kMinPieces : pieces + 1) {
     QAction* count = piecesGroup->addAction(pieces == 0 ? tr("&Each Figure's Own")
-                                                        : tr("%1 pieces").arg(pieces));
+                                                        : CountItem(tr("%1 pieces"), pieces));
     count->setCheckable(true);
     count->setData(pieces);
     count->setStatusTip(pieces == 0 ? tr("Cut each figure into its own pieces")

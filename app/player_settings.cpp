@@ -110,6 +110,29 @@ void SaveSolveStats(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& 
   settings.setValue(QStringLiteral("TotalMs"), static_cast<qint64>(stats.totalMs));
 }
 
+std::vector<wendrel::PuzzleKind> SavedSolveKinds() {
+  std::vector<wendrel::PuzzleKind> kinds;
+  QSettings settings;
+  settings.beginGroup(kStatsGroup);
+  for (const QString& figure : settings.childGroups()) {
+    settings.beginGroup(figure);
+    for (const QString& pieces : settings.childGroups()) {
+      bool number = false;
+      const int count = pieces.toInt(&number);
+      if (number)
+        kinds.push_back({figure.toStdString(), count});
+    }
+    settings.endGroup();
+    // A built-in shape's statistics from before there were piece counts.
+    const std::optional<wendrel::Shape> shape = wendrel::ShapeNamed(figure.toStdString());
+    const wendrel::PuzzleKind old{figure.toStdString(), shape ? wendrel::InfoOf(*shape).pieces : 0};
+    if (shape && settings.contains(figure + QStringLiteral("/Solved")) &&
+        std::find(kinds.begin(), kinds.end(), old) == kinds.end())
+      kinds.push_back(old);
+  }
+  return kinds;
+}
+
 void ClearSolveStats() {
   QSettings().remove(kStatsGroup);
 }

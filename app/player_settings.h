@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "assembly/solve_book.h"
 #include "assembly/solve_stats.h"
@@ -40,6 +41,8 @@ class SettingsSolveBook : public wendrel::SolveBook {
   void Write(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& stats) override;
 };
 void SaveSolveStats(const wendrel::PuzzleKind& kind, const wendrel::SolveStats& stats);
+// Every kind the settings hold statistics for, in no particular order.
+std::vector<wendrel::PuzzleKind> SavedSolveKinds();
 // Forgets the statistics of every kind.
 void ClearSolveStats();
 

@@ -10,6 +10,7 @@
 #include "assembly/generate_puzzle.h"
 #include "generator/puzzle_generator.h"
 #include "generator/random.h"
+#include "io/figure_box.h"
 #include "shapes/shape_catalogue.h"
 #include "shapes/shape_library.h"
 
@@ -130,6 +131,21 @@ void BM_GenerateShape(benchmark::State& state) {
   }
 }
 
+// A figure of the box, or the largest built-in one, cut into 20 pieces with seeds placed by
+// the number: the most a player can ask for, placing the seeds included.
+void BM_GenerateFigure20(benchmark::State& state) {
+  const FigureRef figure =
+      state.range(0) == 0 ? BuiltInFigure(Shape::kCogWheel) : BoxFigures().back();
+  state.SetLabel(figure->name + ", 20 pieces");
+  PuzzleGenerator generator;
+  PieceSet pieces;
+  int next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        GeneratePuzzle(PuzzleId(figure, SpreadSeed(next++ % kSeedCount), 20), generator, pieces));
+  }
+}
+
 void BM_ScatterPoints(benchmark::State& state) {
   TimePass(state, Pass::kScatterPoints, 0, [](PuzzleGenerator& g) { g.ScatterPoints(); });
 }
@@ -156,6 +172,7 @@ void BM_FormPieces(benchmark::State& state) {
 
 BENCHMARK(BM_Generate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerateShape)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateFigure20)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScatterPoints)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LinkNearest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AcceptEdges)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);

@@ -199,6 +199,25 @@ for game in "${games[@]}"; do
   done
 done
 
+# A figure read from its file, scaled on each build, and seeds placed by the puzzle number
+# give the same puzzles everywhere too.
+figure_runs=("--figure shapes/figures/elephant.wendrel-figure --seeds 0 200"
+  "--figure heart --pieces 12 --seeds 0 200" "--figure cat --pieces 20 --seeds 0 200")
+for k in "${!figure_runs[@]}"; do
+  read -ra args <<<"${figure_runs[$k]}"
+  for name in "${builds[@]}"; do
+    file=$out/$name.figure$k.jsonl
+    if ! run "$name" "${args[@]}" >"$file" 2>"$out/$name.figure.err"; then
+      cat "$out/$name.figure.err" >&2
+      say "$(label "$name") failed on ${figure_runs[$k]}" >&2
+      failed=1
+    elif ! cmp -s "$out/gcc.figure$k.jsonl" "$file"; then
+      say "$(label "$name") prints ${figure_runs[$k]} differently from gcc" >&2
+      failed=1
+    fi
+  done
+done
+
 if [ "$failed" -ne 0 ]; then
   exit 1
 fi
@@ -211,5 +230,6 @@ names=""
 for name in "${builds[@]}"; do
   names+="${names:+, }$(label "$name")"
 done
-say "$seeds seeds (${ranges[*]/ /..}) and ${#games[@]} saved games print the same in $names"
+say "$seeds seeds (${ranges[*]/ /..}), ${#games[@]} saved games and ${#figure_runs[@]} figure runs" \
+  "print the same in $names"
 rm -rf "$out"

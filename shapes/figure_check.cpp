@@ -97,6 +97,36 @@ FigureFault CheckSeeds(const std::vector<DPoint>& seeds, const std::vector<DPoin
   return {};
 }
 
+// Sides longer than this, once scaled, are split into equal parts: the mesh spaces its
+// points by the mean side, so a figure of a few long sides would get too few to cut.
+constexpr double kLongestSide = 60.0;
+
+int PartsOf(DPoint a, DPoint b, double longest) {
+  return static_cast<int>(std::ceil(std::sqrt(SquaredDistance(a, b)) / longest));
+}
+
+void SplitLongSides(std::vector<DPoint>& v) {
+  const std::size_t n = v.size();
+  double longest = kLongestSide;
+  const auto total = [&] {
+    std::size_t parts = 0;
+    for (std::size_t i = 0; i < n; ++i)
+      parts += static_cast<std::size_t>(PartsOf(v[i], v[(i + 1) % n], longest));
+    return parts;
+  };
+  while (total() > static_cast<std::size_t>(ShapeOutline::kMaxVertices))
+    longest *= 1.25;
+  std::vector<DPoint> split;
+  for (std::size_t i = 0; i < n; ++i) {
+    const DPoint a = v[i], b = v[(i + 1) % n];
+    const int parts = PartsOf(a, b, longest);
+    split.push_back(a);
+    for (int k = 1; k < parts; ++k)
+      split.push_back(DPoint{a.x + (b.x - a.x) * k / parts, a.y + (b.y - a.y) * k / parts});
+  }
+  v = std::move(split);
+}
+
 }  // namespace
 
 FigureFault CheckFigure(const Figure& figure) {
@@ -120,6 +150,7 @@ void Normalise(Figure& figure) {
   };
   std::for_each(v.begin(), v.end(), place);
   std::for_each(figure.seeds.begin(), figure.seeds.end(), place);
+  SplitLongSides(v);
 }
 
 }  // namespace wendrel

@@ -44,8 +44,8 @@ inline constexpr double kFigureSize = 600.0;
 FigureFault CheckFigure(const Figure& figure);
 
 // The figure scaled so that the longer side of its bounding box is kFigureSize, the box
-// centred on the origin, and turned counter-clockwise as the generator expects. Its
-// outline must have passed CheckFigure.
+// centred on the origin, turned counter-clockwise as the generator expects, and its long
+// sides split, within 200 vertices. Its outline must have passed CheckFigure.
 void Normalise(Figure& figure);
 
 }  // namespace wendrel

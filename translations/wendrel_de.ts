@@ -480,10 +480,6 @@ gelöst, wenn alle Teile verbunden sind.
         <translation>%1, %2 Teile, Puzzle %3</translation>
     </message>
     <message>
-        <source>&amp;Pieces</source>
-        <translation>&amp;Teile</translation>
-    </message>
-    <message>
         <source>Open F&amp;igure...</source>
         <translation>Fo&amp;rm öffnen...</translation>
     </message>
@@ -522,6 +518,14 @@ gelöst, wenn alle Teile verbunden sind.
     <message>
         <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
         <translation>Aus dieser Form ließ sich kein Puzzle schneiden; ihre schmalsten Stellen sind vielleicht zu dünn.</translation>
+    </message>
+    <message>
+        <source>Pi&amp;eces</source>
+        <translation>&amp;Teile</translation>
+    </message>
+    <message>
+        <source>&amp;10 to 20 pieces</source>
+        <translation>&amp;10 bis 20 Teile</translation>
     </message>
 </context>
 <context>
@@ -651,10 +655,6 @@ Um die Seite zu besuchen, öffnen Sie diese Adresse in einem Webbrowser:
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>Shape</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Solved</source>
         <translation>Gelöst</translation>
     </message>
@@ -681,6 +681,14 @@ Um die Seite zu besuchen, öffnen Sie diese Adresse in einem Webbrowser:
     <message>
         <source>Clear the statistics of every shape?</source>
         <translation>Die Statistik aller Formen löschen?</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Teile</translation>
     </message>
 </context>
 <context>

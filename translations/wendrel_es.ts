@@ -481,10 +481,6 @@ piezas están unidas.
         <translation>%1, %2 piezas, rompecabezas %3</translation>
     </message>
     <message>
-        <source>&amp;Pieces</source>
-        <translation>&amp;Piezas</translation>
-    </message>
-    <message>
         <source>Open F&amp;igure...</source>
         <translation>A&amp;brir figura...</translation>
     </message>
@@ -523,6 +519,14 @@ piezas están unidas.
     <message>
         <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
         <translation>No se pudo cortar ningún rompecabezas de esta figura; puede que sus partes más estrechas sean demasiado finas.</translation>
+    </message>
+    <message>
+        <source>Pi&amp;eces</source>
+        <translation>&amp;Piezas</translation>
+    </message>
+    <message>
+        <source>&amp;10 to 20 pieces</source>
+        <translation>&amp;10 a 20 piezas</translation>
     </message>
 </context>
 <context>
@@ -652,10 +656,6 @@ Para visitar la página, abra esta dirección en un navegador web:
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <source>Shape</source>
-        <translation>Figura</translation>
-    </message>
-    <message>
         <source>Solved</source>
         <translation>Resueltos</translation>
     </message>
@@ -682,6 +682,14 @@ Para visitar la página, abra esta dirección en un navegador web:
     <message>
         <source>Clear the statistics of every shape?</source>
         <translation>¿Borrar las estadísticas de todas las figuras?</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Piezas</translation>
     </message>
 </context>
 <context>

@@ -481,10 +481,6 @@ pièces sont réunies.
         <translation>%1, %2 pièces, puzzle %3</translation>
     </message>
     <message>
-        <source>&amp;Pieces</source>
-        <translation>&amp;Pièces</translation>
-    </message>
-    <message>
         <source>Open F&amp;igure...</source>
         <translation>O&amp;uvrir une forme...</translation>
     </message>
@@ -523,6 +519,14 @@ pièces sont réunies.
     <message>
         <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
         <translation>Aucun puzzle n’a pu être découpé dans cette forme&#xa0;; ses parties les plus étroites sont peut-être trop fines.</translation>
+    </message>
+    <message>
+        <source>Pi&amp;eces</source>
+        <translation>&amp;Pièces</translation>
+    </message>
+    <message>
+        <source>&amp;10 to 20 pieces</source>
+        <translation>&amp;10 à 20 pièces</translation>
     </message>
 </context>
 <context>
@@ -652,10 +656,6 @@ Pour visiter la page, ouvrez cette adresse dans un navigateur web&#xa0;:
         <translation>Statistiques</translation>
     </message>
     <message>
-        <source>Shape</source>
-        <translation>Forme</translation>
-    </message>
-    <message>
         <source>Solved</source>
         <translation>Résolus</translation>
     </message>
@@ -682,6 +682,14 @@ Pour visiter la page, ouvrez cette adresse dans un navigateur web&#xa0;:
     <message>
         <source>Clear the statistics of every shape?</source>
         <translation>Effacer les statistiques de toutes les formes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Pièces</translation>
     </message>
 </context>
 <context>

@@ -481,10 +481,6 @@ is complete when all pieces are connected.
         <translation>%1, деталей: %2, головоломка № %3</translation>
     </message>
     <message>
-        <source>&amp;Pieces</source>
-        <translation>&amp;Детали</translation>
-    </message>
-    <message>
         <source>Open F&amp;igure...</source>
         <translation>Открыть ф&amp;игуру...</translation>
     </message>
@@ -523,6 +519,14 @@ is complete when all pieces are connected.
     <message>
         <source>no puzzle could be cut from this figure; its narrowest parts may be too thin</source>
         <translation>Из этой фигуры не удалось вырезать головоломку: возможно, её самые узкие места слишком тонкие.</translation>
+    </message>
+    <message>
+        <source>Pi&amp;eces</source>
+        <translation>&amp;Детали</translation>
+    </message>
+    <message>
+        <source>&amp;10 to 20 pieces</source>
+        <translation>&amp;10–20 деталей</translation>
     </message>
 </context>
 <context>
@@ -652,10 +656,6 @@ To visit the page, open this address in a web browser:
         <translation>Статистика</translation>
     </message>
     <message>
-        <source>Shape</source>
-        <translation>Фигура</translation>
-    </message>
-    <message>
         <source>Solved</source>
         <translation>Решено</translation>
     </message>
@@ -682,6 +682,14 @@ To visit the page, open this address in a web browser:
     <message>
         <source>Clear the statistics of every shape?</source>
         <translation>Очистить статистику всех фигур?</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Фигура</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Детали</translation>
     </message>
 </context>
 <context>

@@ -104,7 +104,7 @@ TEST_F(GameCommands, GenerateNumberRefusesABadNumberInTheDialogAndMakesAGoodOne)
                                 "seed '99999999999' is out of range (-2147483648 to 2147483647)"}));
   EXPECT_EQ(View().Game().Number(), kSeed);
   EXPECT_EQ(Layout(View().Pieces()), bySeed);
-  EXPECT_EQ(PuzzlePane(), "Three Hearts, puzzle 12345");
+  EXPECT_EQ(PuzzlePane(), "Three Hearts, 15 pieces, puzzle 12345");
 
   // Cancel changes nothing.
   EXPECT_TRUE(GenerateNumber({"abc"}).size() == 1);
@@ -139,7 +139,7 @@ TEST_F(GameCommands, AShapeChosenInTheMenuCutsTheNextPuzzleAndIsRemembered) {
   View().SetNextSeed(kSeed);
   View().OnGenerate();
   EXPECT_EQ(View().Pieces().PieceCount(), 9);
-  EXPECT_EQ(PuzzlePane(), "Heart, puzzle 12345");
+  EXPECT_EQ(PuzzlePane(), "Heart, 9 pieces, puzzle 12345");
 
   // A later run starts with the choice; --shape chooses for its own run only.
   Start({});

@@ -83,7 +83,7 @@ TEST_F(GameFileCommands, AFileThatHoldsNoGoodGameIsRefusedWithItsReasonAndTheGam
   Play();
   const QByteArray good = Contents(SaveAs("good.wendrel"));
   QByteArray future = good;
-  future.replace("\"formatVersion\":2", "\"formatVersion\":7");
+  future.replace("\"formatVersion\":3", "\"formatVersion\":7");
   const struct {
     const char* name;
     QByteArray contents;

@@ -53,7 +53,7 @@ class SolveProgress : public StartedApp {
 TEST_F(SolveProgress, HintsCountTheGroupsDownToSolvedWithHelpAndNoCongratulations) {
   EXPECT_EQ(GamePanes(), QStringList()) << "nothing before the first Generate";
   GenerateShape(Shape::kOval);
-  EXPECT_EQ(GamePanes(), QStringList({"Oval, puzzle 12345", "3 groups left", "0:00"}));
+  EXPECT_EQ(GamePanes(), QStringList({"Oval, 3 pieces, puzzle 12345", "3 groups left", "0:00"}));
   MenuItem("&Edit", "&Hint")->trigger();
   EXPECT_EQ(GamePanes()[1], "2 groups left");
   QTest::keyClick(View().viewport(), Qt::Key_H);
@@ -96,7 +96,7 @@ TEST_F(SolveProgress, AnUnaidedSolveCongratulatesSetsABestTimeAndTheStatisticsSh
     for (const bool answer : {false, true}) {
       services.answer = answer;
       reset->click();
-      shown << table->item(3, 0)->text() + " " + table->item(3, 1)->text();
+      shown << table->item(3, 0)->text() + " " + table->item(3, 2)->text();
     }
   });
   MenuItem("&File", "S&tatistics...")->trigger();

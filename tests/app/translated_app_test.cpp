@@ -124,7 +124,8 @@ TEST_P(TranslatedApp, BoxesDialogsAndPanesSpeakTheLanguageWithNoTextCutOff) {
   QStringList panes;
   for (const QLabel* pane : Frame().statusBar()->findChildren<QLabel*>())
     panes << pane->text();
-  EXPECT_FALSE(panes.contains("Three Hearts, puzzle 12345")) << panes.join(' ').toStdString();
+  EXPECT_FALSE(panes.contains("Three Hearts, 15 pieces, puzzle 12345"))
+      << panes.join(' ').toStdString();
   EXPECT_EQ(CutOff(Frame()), "");
 }
 

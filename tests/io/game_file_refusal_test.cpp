@@ -80,8 +80,8 @@ TEST_F(GameFileRefusalTest, EachFaultHasItsReason) {
            "it is not a Wendrel game"},
           {Edit([](Json& f) { f["format"] = "wendrel-save"; }), Status::kNotAGame,
            "it is not a Wendrel game"},
-          {Edit([](Json& f) { f["formatVersion"] = 3; }), Status::kNewerFormat,
-           "it was made by a newer version of Wendrel (format 3)"},
+          {Edit([](Json& f) { f["formatVersion"] = 4; }), Status::kNewerFormat,
+           "it was made by a newer version of Wendrel (format 4)"},
           {Written("formatVersion", "1e30"), Status::kNewerFormat,
            "it was made by a newer version of Wendrel (format 1e30)"},
           {Edit([](Json& f) { f["formatVersion"] = 0; }), Status::kDamaged,
@@ -90,8 +90,8 @@ TEST_F(GameFileRefusalTest, EachFaultHasItsReason) {
            "it is damaged: formatVersion is not a whole number"},
           {Edit([](Json& f) { f.erase("program"); }), Status::kDamaged,
            "it is damaged: program is missing"},
-          {Edit([](Json& f) { f["segments"][1][0] = "star"; }), Status::kUnknownShape,
-           "its shape 'star' is unknown"},
+          {Edit([](Json& f) { f["segments"][1][0] = "dodecahedron"; }), Status::kUnknownShape,
+           "its shape 'dodecahedron' is unknown"},
           {Edit([](Json& f) {
              f["segments"][1][0] = std::string(39, 'x') + "\xc3\xa9" + std::string(20, 'y');
            }),
@@ -113,8 +113,16 @@ TEST_F(GameFileRefusalTest, EachFaultHasItsReason) {
           {Edit([](Json& f) { f["segments"][0][5] = 1; }), Status::kDamaged,
            "it is damaged: segments[0].clockStarted is not true or false"},
           {Edit([](Json& f) { f["segments"][0].erase(6); }), Status::kDamaged,
-           "it is damaged: segments[0] is not [shape, number, playingMs, hints, solvedByProgram, "
-           "clockStarted, solvedBefore]"},
+           "it is damaged: segments[0] is not [figure, number, playingMs, hints, "
+           "solvedByProgram, clockStarted, solvedBefore, pieces]"},
+          {Edit([](Json& f) { f["segments"][0][7] = 21; }), Status::kDamaged,
+           "it is damaged: segments[0].pieces is out of range"},
+          {Edit([](Json& f) {
+             f["figures"] =
+                 Json::array({{{"id", "mine"}, {"name", "Mine"}, {"outline", {{0, 0}, {1, 0}}}}});
+           }),
+           Status::kDamaged,
+           "it is damaged: figures[0].outline does not make a figure that can be cut"},
           {Edit([](Json& f) { f["segments"] = Json::array(); }), Status::kDamaged,
            "it is damaged: segments is not a list of 1 to 1001 segments"},
           {Edit([](Json& f) { f["current"] = 8; }), Status::kDamaged,

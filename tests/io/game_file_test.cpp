@@ -152,6 +152,7 @@ TEST(GameFile, AnotherPuzzleIsCutOnlyWhenUndoOrRedoReachesIt) {
   Json file = Json::parse(WriteGameFile(played.Save(kLeftAt), played.Pieces()));
   file["segments"][1][0] = "three-hearts";
   file["segments"][1][1] = 3752;  // a number whose cut fails
+  file["segments"][1][7] = 15;
   file["states"][6]["groups"] = file["states"][7]["groups"] = file["states"][0]["groups"];
   const GameFileRead read = ReadGameFile(file.dump());
   ASSERT_TRUE(read.ok()) << GameFileReason(read);

@@ -136,7 +136,7 @@ TEST(GenGameOptions, TakeOneGameAndAPictureButNoSeedOrShape) {
       {{"--game", "a", "--game", "b"}, "--game given twice"},
       {{"--game", "a", "--seed", "1"}, "--game cannot be used with --seed, --seeds or --stats"},
       {{"--game", "a", "--shape", "oval"},
-       "--shape cannot be used with --game: the game names its shape"},
+       "--figure, --shape and --pieces cannot be used with --game: the game names its puzzle"},
   };
   for (const auto& [args, error] : refused)
     EXPECT_EQ(ParseGenArgs(args).error, error);
