@@ -45,20 +45,24 @@ release: deps
 
 bench: release
 
-# The game file reader under libFuzzer, from the seed corpus in fuzz/corpus, and the
-# figure file reader, from the box's figures; what they find new goes to build-fuzz/corpus
-# and build-fuzz/figure-corpus, a crashing input to build-fuzz/. fuzz-check is the short
-# run of CI.
+# The game file reader under libFuzzer, from the seed corpus in fuzz/corpus; the figure
+# file reader, from the box's figures; and the picture tracer, over drawings of up to 64 x
+# 64 pixels (2 bytes of size, 512 of pixels). What they find new goes to build-fuzz/corpus,
+# build-fuzz/figure-corpus and build-fuzz/picture-corpus, a crashing input to build-fuzz/.
+# fuzz-check is the short run of CI.
 FUZZ_SECONDS ?= 300
 
 fuzz: deps
 	cmake --preset fuzz
-	cmake --build --preset fuzz --target game_file_fuzzer figure_file_fuzzer -j $(JOBS)
-	mkdir -p build-fuzz/corpus build-fuzz/figure-corpus
+	cmake --build --preset fuzz --target game_file_fuzzer figure_file_fuzzer picture_trace_fuzzer \
+	  -j $(JOBS)
+	mkdir -p build-fuzz/corpus build-fuzz/figure-corpus build-fuzz/picture-corpus
 	./build-fuzz/fuzz/game_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 	  -dict=fuzz/game_file.dict -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
 	./build-fuzz/fuzz/figure_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
-	  -artifact_prefix=build-fuzz/ build-fuzz/figure-corpus shapes/figures
+	  -artifact_prefix=build-fuzz/figure- build-fuzz/figure-corpus shapes/figures
+	./build-fuzz/fuzz/picture_trace_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=514 \
+	  -artifact_prefix=build-fuzz/picture- build-fuzz/picture-corpus
 
 fuzz-check:
 	$(MAKE) fuzz FUZZ_SECONDS=20

@@ -10,6 +10,8 @@ packages=(
   nlohmann-json3-dev libclang-rt-14-dev
   # the desktop program
   qt6-base-dev libgl-dev
+  # a figure from a picture: potrace traces its silhouette, and Qt's SVG plugin reads SVG
+  libpotrace-dev qt6-svg-dev
   # its translations: lupdate and lrelease, CMake's Qt6LinguistTools, and Qt's own
   # qtbase_*.qm for the standard dialogs
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

@@ -649,6 +649,21 @@ Um die Seite zu besuchen, öffnen Sie diese Adresse in einem Webbrowser:
     </message>
 </context>
 <context>
+    <name>CPictureFigureDlg</name>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Neue Form aus Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Teile:</translation>
+    </message>
+</context>
+<context>
     <name>CStatisticsDlg</name>
     <message>
         <source>Statistics</source>

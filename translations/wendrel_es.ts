@@ -650,6 +650,21 @@ Para visitar la página, abra esta dirección en un navegador web:
     </message>
 </context>
 <context>
+    <name>CPictureFigureDlg</name>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Nueva figura a partir de una imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Piezas:</translation>
+    </message>
+</context>
+<context>
     <name>CStatisticsDlg</name>
     <message>
         <source>Statistics</source>

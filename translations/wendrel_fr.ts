@@ -650,6 +650,21 @@ Pour visiter la page, ouvrez cette adresse dans un navigateur web&#xa0;:
     </message>
 </context>
 <context>
+    <name>CPictureFigureDlg</name>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Nouvelle forme à partir d’une image</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Pièces&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>CStatisticsDlg</name>
     <message>
         <source>Statistics</source>

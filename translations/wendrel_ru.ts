@@ -650,6 +650,21 @@ To visit the page, open this address in a web browser:
     </message>
 </context>
 <context>
+    <name>CPictureFigureDlg</name>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Новая фигура из изображения</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Название:</translation>
+    </message>
+    <message>
+        <source>&amp;Pieces:</source>
+        <translation>&amp;Число деталей:</translation>
+    </message>
+</context>
+<context>
     <name>CStatisticsDlg</name>
     <message>
         <source>Statistics</source>
