@@ -287,6 +287,7 @@ void CMainFrame::createMenus() {
     (morePieces ? morePieces : piecesMenu)->addAction(count);
   }
   fileMenu->addAction(m_openFigureAct);
+  fileMenu->addAction(m_figureFromPictureAct);
   fileMenu->addSeparator();
   fileMenu->addAction(m_fileOpenAct);
   fileMenu->addAction(m_fileSaveAct);

@@ -6,6 +6,7 @@
 
 #include "app/dialog_runner.h"
 #include "assembly/puzzle_game.h"
+#include "io/figure_file.h"
 #include "shapes/figure.h"
 
 class CFigurePane;
@@ -84,6 +85,9 @@ class CMainFrame : public QMainWindow {
   // it is made as the chooser makes one. A file refused changes nothing.
   void OnOpenFigure();
   void OpenFigureFile(const QString& path);
+  // File > New Figure from Picture...: the silhouette of a picture's largest shape, named
+  // by the player, becomes one of their own figures, and a puzzle is made of it.
+  void OnFigureFromPicture();
   // Checks the Pieces item of pieces (0 for each figure's own).
   void ShowPieces(int pieces);
   // A window that was given no size opens with the figure pane beside the play area that
@@ -118,6 +122,10 @@ class CMainFrame : public QMainWindow {
   QSize openingSize() const;
   // The figure and count chosen, remembered, and cut at once.
   void startFigure(const wendrel::FigureRef& figure, int pieces);
+  // Adds a figure file's text, read as read, to the player's figures and starts it, if
+  // it cuts into pieces reliably; otherwise says why, under caption, and changes nothing.
+  void keepFigure(const std::string& text, const wendrel::FigureFileRead& read, int pieces,
+                  const QString& refusal, const QString& caption);
   // View > Pause and View > Full Screen, which the frame wires itself: they act on its
   // own view and window.
   void createWindowCommands();
@@ -161,6 +169,7 @@ class CMainFrame : public QMainWindow {
   QAction* m_chooseFigureAct = nullptr;
   QAction* m_moreFiguresAct = nullptr;
   QAction* m_openFigureAct = nullptr;
+  QAction* m_figureFromPictureAct = nullptr;
   // Each figure's own count, then 3 to 20.
   QList<QAction*> m_piecesActs;
   QDockWidget* m_figureDock = nullptr;

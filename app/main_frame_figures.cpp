@@ -14,6 +14,8 @@
 #include "app/figure_chooser_dlg.h"
 #include "app/main_frame.h"
 #include "app/my_figures.h"
+#include "app/picture_figure_dlg.h"
+#include "app/picture_image.h"
 #include "app/player_settings.h"
 #include "assembly/generate_puzzle.h"
 #include "io/figure_file.h"
@@ -62,6 +64,11 @@ void CMainFrame::createFigureCommands() {
   m_openFigureAct->setStatusTip(
       tr("Add a figure file to your own figures and start a puzzle of it"));
   connect(m_openFigureAct, &QAction::triggered, this, &CMainFrame::OnOpenFigure);
+  m_figureFromPictureAct = new QAction(tr("Ne&w Figure from Picture..."), this);
+  m_figureFromPictureAct->setToolTip(tr("New Figure from Picture"));
+  m_figureFromPictureAct->setStatusTip(
+      tr("Make a figure of your own from the largest shape of a picture"));
+  connect(m_figureFromPictureAct, &QAction::triggered, this, &CMainFrame::OnFigureFromPicture);
 
   auto* piecesGroup = new QActionGroup(this);
   for (int pieces = 0; pieces <= wendrel::Figure::kMaxPieces;
@@ -146,15 +153,51 @@ void CMainFrame::OpenFigureFile(const QString& path) {
   const wendrel::FigureFileRead read = wendrel::ReadFigureFile(text, name);
   if (!read.ok())
     return refuse(QString::fromStdString(wendrel::FigureFileReason(read, TranslateFigureFile)));
-  const int pieces = SavedPieces();
+  keepFigure(text, read, SavedPieces(), tr("Cannot open %1: %2").arg(QFileInfo(path).fileName()),
+             tr("Open Figure"));
+}
+
+void CMainFrame::keepFigure(const std::string& text, const wendrel::FigureFileRead& read,
+                            int pieces, const QString& refusal, const QString& caption) {
+  const auto refuse = [&](const QString& reason) {
+    m_services.MessageBox(this, QString(refusal).arg(reason), caption, UserServices::Icon::Stop);
+  };
   if (!wendrel::CutsReliably(std::make_shared<const wendrel::Figure>(read.figure), pieces))
     return refuse(
         tr("no puzzle could be cut from this figure; its narrowest parts may be too thin"));
   QString error;
-  const wendrel::FigureRef kept = m_myFigures.Add(text, name, error);
+  const wendrel::FigureRef kept = m_myFigures.Add(text, read.figure.name, error);
   if (!kept)
     return refuse(error);
   startFigure(kept, pieces);
+}
+
+void CMainFrame::OnFigureFromPicture() {
+  const QString path = m_services.OpenFileName(this, tr("Pictures (*.png *.jpg *.jpeg *.svg)"));
+  if (path.isEmpty())
+    return;
+  const QString refusal = tr("Cannot make a figure from %1: %2").arg(QFileInfo(path).fileName());
+  const QString caption = tr("New Figure from Picture");
+  const auto refuse = [&](const QString& reason) {
+    m_services.MessageBox(this, QString(refusal).arg(reason), caption, UserServices::Icon::Stop);
+  };
+  const wendrel::PictureTrace trace = TracePicture(path);
+  if (!trace.ok())
+    return refuse(PictureRefusalText(trace.refusal));
+  CPictureFigureDlg dialog(this, trace.outline, QFileInfo(path).completeBaseName());
+  m_runModal(dialog);
+  if (dialog.result() != QDialog::Accepted)
+    return;
+  // Kept as a figure file in the picture's units, which reading scales as any other.
+  wendrel::Figure traced;
+  traced.title = dialog.Name().toStdString();
+  traced.outline = trace.outline;
+  const std::string text = wendrel::WriteFigureFile(traced);
+  const wendrel::FigureFileRead read =
+      wendrel::ReadFigureFile(text, wendrel::FigureNameOf(traced.title));
+  if (!read.ok())
+    return refuse(QString::fromStdString(wendrel::FigureFileReason(read, TranslateFigureFile)));
+  keepFigure(text, read, dialog.Pieces(), refusal, caption);
 }
 
 void CMainFrame::setVisible(bool visible) {

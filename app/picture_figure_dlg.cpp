@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shapes/figure.h"
 #include "shapes/shape_outline.h"
 #include "view/figure_silhouette.h"
 
@@ -18,8 +19,6 @@ namespace {
 constexpr int kPreviewSide = 240;
 // A name shows on the chooser's tiles and in the title bar, where a long one is cut off.
 constexpr int kLongestName = 40;
-constexpr int kFewestPieces = 3;
-constexpr int kOfferedPieces = 9;
 
 }  // namespace
 
@@ -31,18 +30,16 @@ CPictureFigureDlg::CPictureFigureDlg(QWidget* parent, const std::vector<wendrel:
   setWindowTitle(tr("New Figure from Picture"));
 
   // Drawn as the chooser draws a figure, so that it looks the same there afterwards.
-  wendrel::ShapeOutline shape;
-  shape.vertexCount =
-      static_cast<int>(std::min<std::size_t>(outline.size(), wendrel::ShapeOutline::kMaxVertices));
-  std::copy_n(outline.begin(), shape.vertexCount, shape.vertices);
+  wendrel::Figure shape;
+  shape.outline = outline;
   auto* preview = new QLabel(this);
   preview->setPixmap(SilhouettePixmap(shape, QSize(kPreviewSide, kPreviewSide), devicePixelRatioF(),
                                       palette().color(QPalette::Text)));
   preview->setAlignment(Qt::AlignCenter);
 
   m_pName->setMaxLength(kLongestName);
-  m_pPieces->setRange(kFewestPieces, wendrel::ShapeOutline::kMaxSeeds);
-  m_pPieces->setValue(kOfferedPieces);
+  m_pPieces->setRange(wendrel::Figure::kMinPieces, wendrel::Figure::kMaxPieces);
+  m_pPieces->setValue(wendrel::Figure::kAutomaticPieces);
   auto* fields = new QFormLayout;
   fields->addRow(tr("&Name:"), m_pName);
   fields->addRow(tr("&Pieces:"), m_pPieces);

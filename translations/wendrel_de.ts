@@ -527,6 +527,26 @@ gelöst, wenn alle Teile verbunden sind.
         <source>&amp;10 to 20 pieces</source>
         <translation>&amp;10 bis 20 Teile</translation>
     </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Cannot make a figure from %1: %2</source>
+        <translation>Aus %1 lässt sich keine Form machen: %2</translation>
+    </message>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Neue Form aus Bild</translation>
+    </message>
+    <message>
+        <source>Make a figure of your own from the largest shape of a picture</source>
+        <translation>Eine eigene Form aus der größten Gestalt eines Bildes machen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Figure from Picture...</source>
+        <translation>Neue Form aus Bi&amp;ld...</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -1037,6 +1057,21 @@ You may use, copy, change, publish, pass on and sell copies of Wendrel, free of 
 Sie dürfen Wendrel kostenlos benutzen, kopieren, ändern, veröffentlichen, weitergeben und Kopien davon verkaufen, solange jeder Kopie der Urheberrechtsvermerk und die Lizenz beiliegen. Wendrel wird ohne jede Gewährleistung bereitgestellt.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTrace</name>
+    <message>
+        <source>it is empty or cannot be read</source>
+        <translation>es ist leer oder lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>it is all one colour, with no shape to tell from the background</source>
+        <translation>es ist ganz in einer Farbe, ohne eine Gestalt, die sich vom Hintergrund abhebt</translation>
+    </message>
+    <message>
+        <source>its largest shape is too small or too thin to cut into pieces</source>
+        <translation>seine größte Gestalt ist zu klein oder zu dünn, um sie in Teile zu schneiden</translation>
     </message>
 </context>
 <context>

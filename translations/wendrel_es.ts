@@ -528,6 +528,26 @@ piezas están unidas.
         <source>&amp;10 to 20 pieces</source>
         <translation>&amp;10 a 20 piezas</translation>
     </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Cannot make a figure from %1: %2</source>
+        <translation>No se puede crear una figura a partir de %1: %2</translation>
+    </message>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Nueva figura a partir de una imagen</translation>
+    </message>
+    <message>
+        <source>Make a figure of your own from the largest shape of a picture</source>
+        <translation>Crear una figura propia a partir de la forma más grande de una imagen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Figure from Picture...</source>
+        <translation>Nue&amp;va figura a partir de una imagen...</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -1038,6 +1058,21 @@ You may use, copy, change, publish, pass on and sell copies of Wendrel, free of 
 Puede usar, copiar, modificar, publicar, distribuir y vender copias de Wendrel, sin coste alguno, siempre que el aviso de copyright y la licencia acompañen a cada copia. Wendrel se ofrece sin garantía de ningún tipo.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTrace</name>
+    <message>
+        <source>it is empty or cannot be read</source>
+        <translation>está vacía o no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is all one colour, with no shape to tell from the background</source>
+        <translation>es toda de un color, sin ninguna forma que se distinga del fondo</translation>
+    </message>
+    <message>
+        <source>its largest shape is too small or too thin to cut into pieces</source>
+        <translation>su forma más grande es demasiado pequeña o delgada para cortarla en piezas</translation>
     </message>
 </context>
 <context>

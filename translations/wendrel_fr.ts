@@ -528,6 +528,26 @@ pièces sont réunies.
         <source>&amp;10 to 20 pieces</source>
         <translation>&amp;10 à 20 pièces</translation>
     </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Cannot make a figure from %1: %2</source>
+        <translation>Impossible de créer une forme à partir de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Nouvelle forme à partir d’une image</translation>
+    </message>
+    <message>
+        <source>Make a figure of your own from the largest shape of a picture</source>
+        <translation>Créer votre propre forme à partir de la plus grande silhouette d’une image</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Figure from Picture...</source>
+        <translation>Nou&amp;velle forme à partir d’une image...</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -1039,6 +1059,21 @@ You may use, copy, change, publish, pass on and sell copies of Wendrel, free of 
 Vous pouvez utiliser, copier, modifier, publier, transmettre et vendre des copies de Wendrel, gratuitement, à condition que l’avis de copyright et la licence accompagnent chaque copie. Wendrel est fourni sans aucune garantie.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTrace</name>
+    <message>
+        <source>it is empty or cannot be read</source>
+        <translation>elle est vide ou illisible</translation>
+    </message>
+    <message>
+        <source>it is all one colour, with no shape to tell from the background</source>
+        <translation>elle est d’une seule couleur, sans silhouette qui se détache du fond</translation>
+    </message>
+    <message>
+        <source>its largest shape is too small or too thin to cut into pieces</source>
+        <translation>sa plus grande silhouette est trop petite ou trop fine pour être découpée en pièces</translation>
     </message>
 </context>
 <context>

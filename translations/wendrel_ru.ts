@@ -528,6 +528,26 @@ is complete when all pieces are connected.
         <source>&amp;10 to 20 pieces</source>
         <translation>&amp;10–20 деталей</translation>
     </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Изображения (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Cannot make a figure from %1: %2</source>
+        <translation>Не удаётся создать фигуру из %1: %2</translation>
+    </message>
+    <message>
+        <source>New Figure from Picture</source>
+        <translation>Новая фигура из изображения</translation>
+    </message>
+    <message>
+        <source>Make a figure of your own from the largest shape of a picture</source>
+        <translation>Создать свою фигуру из самой крупной формы на изображении</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Figure from Picture...</source>
+        <translation>Нов&amp;ая фигура из изображения...</translation>
+    </message>
 </context>
 <context>
     <name>CMoreGamesDlg</name>
@@ -1038,6 +1058,21 @@ You may use, copy, change, publish, pass on and sell copies of Wendrel, free of 
 Вы можете бесплатно использовать, копировать, изменять, публиковать, передавать и продавать копии Wendrel при условии, что к каждой копии прилагаются уведомление об авторских правах и лицензия. Wendrel поставляется без каких-либо гарантий.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTrace</name>
+    <message>
+        <source>it is empty or cannot be read</source>
+        <translation>оно пустое или не читается</translation>
+    </message>
+    <message>
+        <source>it is all one colour, with no shape to tell from the background</source>
+        <translation>оно одного цвета, и никакая форма не выделяется на фоне</translation>
+    </message>
+    <message>
+        <source>its largest shape is too small or too thin to cut into pieces</source>
+        <translation>самая крупная форма на нём слишком мала или тонка, чтобы разрезать её на детали</translation>
     </message>
 </context>
 <context>

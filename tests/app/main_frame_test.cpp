@@ -20,11 +20,11 @@ TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
     titles << action->text();
   EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Help"}));
 
-  EXPECT_EQ(
-      ItemTexts(Menu("&File")),
-      QStringList({"&Generate", "Generate &Number...", "&Restart Puzzle", "Choose &Figure...",
-                   "S&hape", "Pi&eces", "Open F&igure...", "-", "&Open...", "&Save", "Save &As...",
-                   "Re&member Game on Exit", "-", "S&tatistics...", "&Print...", "-", "E&xit"}));
+  EXPECT_EQ(ItemTexts(Menu("&File")),
+            QStringList({"&Generate", "Generate &Number...", "&Restart Puzzle", "Choose &Figure...",
+                         "S&hape", "Pi&eces", "Open F&igure...", "Ne&w Figure from Picture...", "-",
+                         "&Open...", "&Save", "Save &As...", "Re&member Game on Exit", "-",
+                         "S&tatistics...", "&Print...", "-", "E&xit"}));
   EXPECT_EQ(ItemTexts(Menu("&Edit")), QStringList({"&Undo", "&Redo", "-", "&Hint", "S&olve"}));
   EXPECT_EQ(ItemTexts(Menu("&View")),
             QStringList({"&Toolbar", "&Status Bar", "T&imer", "Figure Out&line", "-", "&Pause",
