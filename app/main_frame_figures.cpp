@@ -20,6 +20,7 @@
 #include "assembly/generate_puzzle.h"
 #include "io/figure_file.h"
 #include "io/file_to_read.h"
+#include "shapes/figure_check.h"
 #include "view/figure_pane.h"
 #include "view/morvane_view.h"
 #include "view/user_services.h"
@@ -41,6 +42,16 @@ QString CountItem(QString text, int pieces) {
   if (at >= 0 && at < text.size())
     text.insert(at, u'&');
   return text;
+}
+
+// The side a traced outline is walked at: 40 units once the figure is scaled, a little
+// longer than the box's figures' sides; traced outlines of shorter sides failed more often.
+double PictureSide(const std::vector<wendrel::DPoint>& outline) {
+  const auto [left, right] = std::minmax_element(outline.begin(), outline.end(),
+                                                 [](auto& a, auto& b) { return a.x < b.x; });
+  const auto [bottom, top] = std::minmax_element(outline.begin(), outline.end(),
+                                                 [](auto& a, auto& b) { return a.y < b.y; });
+  return std::max(right->x - left->x, top->y - bottom->y) * 40.0 / wendrel::kFigureSize;
 }
 
 std::string TranslateFigureFile(const char* wording) {
@@ -188,10 +199,11 @@ void CMainFrame::OnFigureFromPicture() {
   m_runModal(dialog);
   if (dialog.result() != QDialog::Accepted)
     return;
-  // Kept as a figure file in the picture's units, which reading scales as any other.
+  // Kept as a figure file in the picture's units, which reading scales as any other, with
+  // sides as even as the box's figures have them.
   wendrel::Figure traced;
   traced.title = dialog.Name().toStdString();
-  traced.outline = trace.outline;
+  traced.outline = wendrel::EvenSides(trace.outline, PictureSide(trace.outline));
   const std::string text = wendrel::WriteFigureFile(traced);
   const wendrel::FigureFileRead read =
       wendrel::ReadFigureFile(text, wendrel::FigureNameOf(traced.title));

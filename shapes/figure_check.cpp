@@ -153,4 +153,31 @@ void Normalise(Figure& figure) {
   SplitLongSides(v);
 }
 
+std::vector<DPoint> EvenSides(const std::vector<DPoint>& outline, double side) {
+  const std::size_t n = outline.size();
+  std::vector<double> lengths(n);
+  double perimeter = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    lengths[i] = std::sqrt(SquaredDistance(outline[i], outline[(i + 1) % n]));
+    perimeter += lengths[i];
+  }
+  if (n < 3 || !(perimeter > 0.0) || !(side > 0.0))
+    return outline;
+  const auto steps = static_cast<std::size_t>(std::clamp(
+      std::round(perimeter / side), 3.0, static_cast<double>(ShapeOutline::kMaxVertices)));
+  const double step = perimeter / static_cast<double>(steps);
+  std::vector<DPoint> even;
+  std::size_t i = 0;
+  double walked = 0.0;  // the perimeter before side i
+  for (std::size_t k = 0; k < steps; ++k) {
+    const double at = step * static_cast<double>(k);
+    while (i + 1 < n && walked + lengths[i] <= at)
+      walked += lengths[i++];
+    const DPoint a = outline[i], b = outline[(i + 1) % n];
+    const double t = lengths[i] > 0.0 ? (at - walked) / lengths[i] : 0.0;
+    even.push_back(DPoint{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t});
+  }
+  return even;
+}
+
 }  // namespace wendrel

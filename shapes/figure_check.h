@@ -48,4 +48,9 @@ FigureFault CheckFigure(const Figure& figure);
 // sides split, within 200 vertices. Its outline must have passed CheckFigure.
 void Normalise(Figure& figure);
 
+// The outline walked at even steps of about side, as many as fit its perimeter and at
+// most 200: the mesh spaces its points by the mean side, and an outline of long sides
+// beside short ones, as a traced picture gives, cuts badly. Corners between steps are cut.
+std::vector<DPoint> EvenSides(const std::vector<DPoint>& outline, double side);
+
 }  // namespace wendrel

@@ -160,6 +160,18 @@ TEST(FigureFile, APuzzleWithPlacedSeedsIsThePuzzleOfAFigureThatListsThem) {
   }
 }
 
+TEST(FigureFile, EvenSidesWalkTheOutlineAtEvenSteps) {
+  const std::vector<DPoint> square{{0, 0}, {600, 0}, {600, 600}, {0, 600}};
+  const std::vector<DPoint> even = EvenSides(square, 40);
+  ASSERT_EQ(even.size(), 60u);
+  for (std::size_t i = 0; i < even.size(); ++i) {
+    const DPoint a = even[i], b = even[(i + 1) % even.size()];
+    EXPECT_NEAR(std::hypot(b.x - a.x, b.y - a.y), 40.0, 1e-9) << i;
+    EXPECT_TRUE(a.x == 0 || a.x == 600 || a.y == 0 || a.y == 600) << i;
+  }
+  EXPECT_EQ(EvenSides(square, 1).size(), 200u) << "at most 200 vertices";
+}
+
 TEST(FigureBox, EveryFigureOfTheBoxReadsHasItsNamesAndCutsReliably) {
   EXPECT_GE(BoxFigures().size(), 24u);
   for (const FigureRef& figure : BoxFigures()) {
