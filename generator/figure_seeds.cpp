@@ -48,15 +48,20 @@ double Fraction(RandomSequence& random) {
 
 std::vector<DPoint> PlaceSeeds(const ShapeOutline& outline, int count, std::int32_t number) {
   RandomSequence random(static_cast<std::uint32_t>(number) ^ kSequenceSalt);
+  // Candidates lie on whole units, so that they are the same on every build: the products
+  // below are exact, where arithmetic in wider registers (x87) could part from the rest in
+  // the last bit.
   const OutlineBounds box = outline.ComputeBounds();
+  const double left = std::floor(box.minX), bottom = std::floor(box.minY);
+  const double width = std::ceil(box.maxX) - left, height = std::ceil(box.maxY) - bottom;
   std::vector<DPoint> seeds;
   for (int s = 0; s < count; ++s) {
     DPoint best{};
     double bestScore = -1.0;
     for (int c = 0, draws = 0; c < kCandidates && draws < kCandidates * kDrawsPerCandidate;
          ++draws) {
-      const DPoint p{box.minX + Fraction(random) * (box.maxX - box.minX),
-                     box.minY + Fraction(random) * (box.maxY - box.minY)};
+      const DPoint p{left + std::floor(Fraction(random) * width),
+                     bottom + std::floor(Fraction(random) * height)};
       if (!outline.Contains(p.x, p.y))
         continue;
       ++c;

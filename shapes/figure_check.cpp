@@ -97,6 +97,15 @@ FigureFault CheckSeeds(const std::vector<DPoint>& seeds, const std::vector<DPoin
   return {};
 }
 
+// Scaled points are kept on a grid of 1/1024 units, a power of two, so that every build
+// finds the same figure: arithmetic carried in wider registers (x87) can part from the
+// rest in the last bit, which the rounding to the grid takes away.
+constexpr double kGrid = 1024.0;
+
+double OnGrid(double x) {
+  return std::round(x * kGrid) / kGrid;
+}
+
 // Sides longer than this, once scaled, are split into equal parts: the mesh spaces its
 // points by the mean side, so a figure of a few long sides would get too few to cut.
 constexpr double kLongestSide = 60.0;
@@ -122,7 +131,8 @@ void SplitLongSides(std::vector<DPoint>& v) {
     const int parts = PartsOf(a, b, longest);
     split.push_back(a);
     for (int k = 1; k < parts; ++k)
-      split.push_back(DPoint{a.x + (b.x - a.x) * k / parts, a.y + (b.y - a.y) * k / parts});
+      split.push_back(
+          DPoint{OnGrid(a.x + (b.x - a.x) * k / parts), OnGrid(a.y + (b.y - a.y) * k / parts)});
   }
   v = std::move(split);
 }
@@ -146,7 +156,7 @@ void Normalise(Figure& figure) {
   const double centreY = (minY->y + maxY->y) / 2.0;
   const double scale = kFigureSize / LongerSide(v);
   const auto place = [&](DPoint& p) {
-    p = DPoint{(p.x - centreX) * scale, (p.y - centreY) * scale};
+    p = DPoint{OnGrid((p.x - centreX) * scale), OnGrid((p.y - centreY) * scale)};
   };
   std::for_each(v.begin(), v.end(), place);
   std::for_each(figure.seeds.begin(), figure.seeds.end(), place);
