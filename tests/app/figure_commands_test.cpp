@@ -1,12 +1,16 @@
 // The figure chooser and the figure pane, as a player finds them.
 
 #include <QDialog>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QListWidget>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
+#include "app/my_figures.h"
 #include "app/player_settings.h"
 #include "io/figure_box.h"
 #include "tests/app/started_app.h"
@@ -113,6 +117,57 @@ TEST_F(FigureCommands, HidingThePaneIsRememberedAndThePaneAddsToThePlayAreasSize
   EXPECT_FALSE(MenuItem("&View", "Figure Out&line")->isChecked());
   EXPECT_EQ(View().viewport()->size(), withPane);
   EXPECT_LT(Frame().width(), windowWithPane);
+}
+
+}  // namespace
+
+namespace {
+
+class OwnFigures : public FigureCommands {
+ protected:
+  void TearDown() override {
+    QDir(MyFigures::DefaultFolder()).removeRecursively();
+    FigureCommands::TearDown();
+  }
+  QString Write(const QString& name, const QByteArray& text) {
+    const QString path = files.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return path;
+  }
+  QTemporaryDir files;
+};
+
+TEST_F(OwnFigures, AFigureFileBecomesYourOwnARefusedOneChangesNothingAndABrokenCopyIsSetAside) {
+  QAction* open = MenuItem("&File", "Open F&igure...");
+  services.openFileName = Write("bow.wendrel-figure", R"({"format": "wendrel-figure",
+    "formatVersion": 1, "name": "Bow", "outline": [[0, 0], [9, 9], [9, 0], [0, 9]]})");
+  open->trigger();
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text,
+            "Cannot open bow.wendrel-figure: outline has sides 0 and 2 that cross");
+  EXPECT_FALSE(View().Game().HasPuzzle());
+  EXPECT_FALSE(QDir(MyFigures::DefaultFolder()).exists());
+
+  services.openFileName = Write("Tile.wendrel-figure", R"({"format": "wendrel-figure",
+    "formatVersion": 1, "name": "Tile", "outline": [[0, 0], [9, 0], [9, 9], [0, 9]]})");
+  open->trigger();
+  EXPECT_EQ(View().Game().PuzzleFigure().name, "tile");
+  EXPECT_EQ(SavedFigureName(), "tile");
+  EXPECT_TRUE(QFile::exists(MyFigures::DefaultFolder() + "/tile.wendrel-figure"));
+
+  QFile junk(MyFigures::DefaultFolder() + "/junk.wendrel-figure");
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("{");
+  junk.close();
+  services.messages.clear();
+  Start({});
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(
+      services.messages[0].text.contains("junk.wendrel-figure: it is not a Wendrel figure"));
+  EXPECT_TRUE(QFile::exists(MyFigures::DefaultFolder() + "/unreadable/junk.wendrel-figure"));
+  EXPECT_EQ(View().NextFigure()->name, "tile") << "the player's figure is still the choice";
 }
 
 }  // namespace
