@@ -171,3 +171,23 @@ TEST_F(OwnFigures, AFigureFileBecomesYourOwnARefusedOneChangesNothingAndABrokenC
 }
 
 }  // namespace
+
+namespace {
+
+// Statistics kept per shape before there were piece counts are those of the shape's own.
+TEST_F(FigureCommands, StatisticsOfAShapeFromBeforePieceCountsCarryOverToItsOwnCount) {
+  QSettings().setValue("Statistics/oval/Solved", 2);
+  QSettings().setValue("Statistics/oval/BestMs", 61'000);
+  EXPECT_EQ(SavedSolveStats({"oval", 3}).solved, 2);
+  EXPECT_EQ(SavedSolveStats({"oval", 5}).solved, 0);
+  EXPECT_EQ(SavedSolveKinds(), (std::vector<wendrel::PuzzleKind>{{"oval", 3}}));
+
+  wendrel::SolveStats stats = SavedSolveStats({"oval", 3});
+  stats.Add(30'000, false);
+  SaveSolveStats({"oval", 3}, stats);
+  EXPECT_FALSE(QSettings().contains("Statistics/oval/Solved")) << "moved, not copied";
+  EXPECT_EQ(SavedSolveStats({"oval", 3}).solved, 3);
+  EXPECT_EQ(SavedSolveStats({"oval", 3}).bestMs, 30'000);
+}
+
+}  // namespace
