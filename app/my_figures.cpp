@@ -16,14 +16,14 @@ QString MyFigures::DefaultFolder() {
 MyFigures::MyFigures(QString folder) : m_folder(std::move(folder)) {}
 
 QString MyFigures::PathOf(const std::string& name) const {
-  return m_folder + u'/' + QString::fromStdString(name) +
+  return Folder() + u'/' + QString::fromStdString(name) +
          QString::fromUtf8(wendrel::kFigureFileExtension);
 }
 
 QStringList MyFigures::Load() {
   m_figures.clear();
   QStringList setAside;
-  const QDir folder(m_folder);
+  const QDir folder(Folder());
   const QStringList files = folder.entryList(
       {u'*' + QString::fromUtf8(wendrel::kFigureFileExtension)}, QDir::Files, QDir::Name);
   for (const QString& file : files) {
@@ -60,7 +60,7 @@ wendrel::FigureRef MyFigures::Add(const std::string& text, const std::string& na
     error = QString::fromStdString(wendrel::FigureFileReason(read));
     return nullptr;
   }
-  QDir().mkpath(m_folder);
+  QDir().mkpath(Folder());
   QSaveFile file(PathOf(free));
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(text.data(), static_cast<qint64>(text.size())) !=

@@ -14,10 +14,11 @@
 // of one of them.
 class MyFigures {
  public:
-  // The folder in the user's data folder.
+  // The folder in the user's data folder, once the application has its name.
   static QString DefaultFolder();
 
-  explicit MyFigures(QString folder = DefaultFolder());
+  // Without a folder, the default one, found when it is first needed.
+  explicit MyFigures(QString folder = {});
 
   // Reads every figure file of the folder. A file that no longer reads is moved aside,
   // into the folder's "unreadable" folder, so that it is neither lost nor read again; the
@@ -38,6 +39,7 @@ class MyFigures {
 
  private:
   QString PathOf(const std::string& name) const;
+  QString Folder() const { return m_folder.isEmpty() ? DefaultFolder() : m_folder; }
 
   QString m_folder;
   std::vector<wendrel::FigureRef> m_figures;

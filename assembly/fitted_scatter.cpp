@@ -118,6 +118,10 @@ void OrderCells(const Grid& grid, int n, int* order) {
   Shuffle(order, n);
 }
 
+double AwayFromZero(double x) {
+  return x < 0.0 ? std::floor(x) : std::ceil(x);
+}
+
 bool BoxesMeet(const ModelBox& a, const ModelBox& b) {
   return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;
 }
@@ -204,10 +208,18 @@ void PieceSet::ScatterToFit(const PlayArea& area) {
   for (int g = 0; g < n; ++g) {
     if (RemotenessOf(grid, order[g]) < kPastTheCorner)
       continue;
-    const DPoint cellPosition = m_groups.groups[g].position;
-    if (KeepOnSurface(g, area) && OverlapsAnotherGroup(g)) {
-      m_groups.groups[g].position = cellPosition;
-      PlaceGroup(g, m_groups.groups[g].rotation, m_groups.groups[g].flipped);
+    PieceGroup& group = m_groups.groups[g];
+    const DPoint cellPosition = group.position;
+    if (!KeepOnSurface(g, area))
+      continue;
+    // In whole units, as every cell is, so that the puzzle is the same on every platform;
+    // each way away from the border it was brought across, so that it stays in reach.
+    group.position = DPoint{cellPosition.x + AwayFromZero(group.position.x - cellPosition.x),
+                            cellPosition.y + AwayFromZero(group.position.y - cellPosition.y)};
+    PlaceGroup(g, group.rotation, group.flipped);
+    if (OverlapsAnotherGroup(g)) {
+      group.position = cellPosition;
+      PlaceGroup(g, group.rotation, group.flipped);
     }
   }
 }
