@@ -3,6 +3,7 @@
 #include "tools/gen_command.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/figure_seeds.h"
+#include "io/figure_box.h"
 #include "tests/tools/gen_process.h"
 #include "tests/tools/json_reader.h"
 #include "tools/gen_options.h"
@@ -188,6 +191,45 @@ TEST_F(GenCommandTest, StatsSummariseARange) {
        {"interior nodes", "triangles", "inner edges", "unassigned triangles", "total time"}) {
     EXPECT_NE(r.out.find(row), std::string::npos) << row;
   }
+}
+
+}  // namespace
+}  // namespace wendrel
+
+namespace wendrel {
+namespace {
+
+// Any figure in any count: the line names it and lists the outline and seeds it was cut
+// from, each number reading back as the very double; a refused file prints its reason.
+TEST_F(GenCommandTest, AnyFigureListsWhatItWasCutFromAndARefusedFigureFileExitsOne) {
+  std::string names;
+  for (const FigureRef& figure : KnownFigures())
+    names += figure->name + '\n';
+  EXPECT_EQ(Run({"--list-figures"}).out, names);
+
+  const ProcessResult cut = Run({"--figure", "cat", "--pieces", "12", "--seed", "7"});
+  ASSERT_EQ(cut.status, kExitOk) << cut.err;
+  const nlohmann::json line = nlohmann::json::parse(cut.out);
+  EXPECT_EQ(line["figure"], "cat");
+  EXPECT_EQ(line["pieces"], 12);
+  const ShapeOutline from = OutlineToCut(*KnownFigure("cat"), 12, 7);
+  const auto expectPoints = [](const nlohmann::json& points, const DPoint* want, int count) {
+    ASSERT_EQ(points.size(), static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      EXPECT_EQ(points[i][0].get<double>(), want[i].x) << i;
+      EXPECT_EQ(points[i][1].get<double>(), want[i].y) << i;
+    }
+  };
+  expectPoints(line["outline"], from.vertices, from.vertexCount);
+  expectPoints(line["seeds"], from.seeds, from.seedCount);
+
+  std::ofstream(InScratch("bad.wendrel-figure"))
+      << R"({"format": "wendrel-figure", "formatVersion": 1, "name": "B", "outline": [[0, 0], [1, 1]]})";
+  const ProcessResult refused =
+      Run({"--figure", InScratch("bad.wendrel-figure").string(), "--seed", "1"});
+  EXPECT_EQ(refused.status, kExitBadGame);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("outline has 2 vertices"), std::string::npos) << refused.err;
 }
 
 }  // namespace
