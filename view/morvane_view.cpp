@@ -107,6 +107,12 @@ PlayArea CMorvaneView::VisibleArea() const {
   return PlayArea{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 
+PlayArea CMorvaneView::ShownArea() const {
+  const QRect shown = Mapping().DPtoLP(viewport()->rect());
+  return PlayArea{shown.left(), shown.top(), shown.left() + shown.width(),
+                  shown.top() + shown.height()};
+}
+
 void CMorvaneView::UpdateScrollBars() {
   const QSize visible = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, m_sizeTotal.width() - visible.width()));

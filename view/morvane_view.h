@@ -138,6 +138,8 @@ class CMorvaneView : public QAbstractScrollArea {
   ScrolledMapping Mapping() const;
   // What the player sees and reaches: the surface united with what the window shows.
   wendrel::PlayArea VisibleArea() const;
+  // What the window shows now, scrolled as it is: where help puts the group it helped.
+  wendrel::PlayArea ShownArea() const;
   void UpdateScrollBars();
   void CreateSurfaces();
   // Makes the drag surfaces again when the visible area has grown past them, and, when
