@@ -123,7 +123,8 @@ void CMainFrame::createFigureCommands() {
 }
 
 void CMainFrame::OnChooseFigure() {
-  CFigureChooserDlg dialog(m_myFigures, m_game.Book(), m_game.NextFigure(), SavedPieces(), this);
+  CFigureChooserDlg dialog(m_myFigures, m_game.Book(), m_game.NextFigure(), m_game.NextPieces(),
+                           this);
   m_runModal(dialog);
   if (const auto chosen = dialog.Chosen())
     startFigure(chosen->first, chosen->second);

@@ -98,8 +98,8 @@ class PuzzleGame {
   }
   void SetNextShape(Shape shape) { SetNextFigure(BuiltInFigure(shape)); }
   const FigureRef& NextFigure() const { return m_nextFigure; }
-  // The count the next Generate cuts, the figure's own for 0.
-  int NextPieces() const { return m_nextPieces ? m_nextPieces : m_nextFigure->OwnPieces(); }
+  // The count chosen for the next Generate: 0 for each figure's own.
+  int NextPieces() const { return m_nextPieces; }
   void SetNextNumber(std::int32_t number) { m_nextNumber = number; }
   // Cuts the next puzzle and scatters it over area, as one step that undo takes back; the
   // number it tried is LastNumber(). A new cut starts a segment of its own. Returns
