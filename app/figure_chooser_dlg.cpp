@@ -160,6 +160,10 @@ void CFigureChooserDlg::fillTiles(const std::string& current) {
     auto* tile = new QListWidgetItem(
         icon, mark.isEmpty() ? figure.name : figure.name + u'\n' + mark, m_pList);
     tile->setData(Qt::UserRole, static_cast<int>(i));
+    // A tile as tall as its cell, so that the grid scrolled to its end shows the last row
+    // whole, with the room below it that the rows above have.
+    tile->setSizeHint(m_pList->gridSize());
+    tile->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QString about = tr("%1, %2 pieces").arg(figure.name).arg(figure.pieces);
     if (figure.stats.solved > 0)
       about += u'\n' + tr("Solved: %1").arg(figure.stats.solved);
