@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -118,6 +119,71 @@ void OrderCells(const Grid& grid, int n, int* order) {
   Shuffle(order, n);
 }
 
+// Pieces on shelves: rows of pieces side by side, each row as tall as its tallest piece.
+// Each piece takes its own width and height with kScatterGap to spare, in whole units.
+struct Shelves {
+  // The groups row by row, and where each row begins among them.
+  std::array<int, GroupTable::kMaxGroups> order{};
+  std::array<int, GroupTable::kMaxGroups + 1> start{};
+  int rows = 0;
+  // The widest row's width and the rows' heights together.
+  std::int64_t width = 0;
+  std::int64_t height = 0;
+};
+
+// The groups, tallest first, put on rows of at most perRow pieces that stay within width.
+Shelves ShelvesOf(const int* byHeight, int n, const int* cellW, const int* cellH, int perRow,
+                  std::int64_t width) {
+  Shelves shelves;
+  std::int64_t rowWidth = 0;
+  for (int i = 0; i < n; ++i) {
+    const int g = byHeight[i];
+    if (shelves.rows == 0 || i - shelves.start[shelves.rows - 1] == perRow ||
+        rowWidth + cellW[g] > width) {
+      shelves.start[shelves.rows++] = i;
+      shelves.height += cellH[g];
+      rowWidth = 0;
+    }
+    rowWidth += cellW[g];
+    shelves.width = std::max(shelves.width, rowWidth);
+    shelves.order[i] = g;
+  }
+  shelves.start[shelves.rows] = n;
+  return shelves;
+}
+
+// The least of the two shares of room a layout leaves, across and down, as a fraction.
+struct Share {
+  std::int64_t room = 0;
+  std::int64_t used = 1;
+  bool operator<(const Share& other) const { return room * other.used < other.room * used; }
+};
+
+Share SpreadOf(const Shelves& shelves, std::int64_t width, std::int64_t height) {
+  return std::min(Share{width, shelves.width}, Share{height, shelves.height});
+}
+
+// Of the shelves for every count of pieces to a row, those that hold every group wholly
+// inside the room and leave most room about them; none where no count does. Pieces of
+// like height share a row, so that little room goes to waste above the shorter ones.
+std::optional<Shelves> ShelvesToFit(int n, const int* cellW, const int* cellH, std::int64_t width,
+                                    std::int64_t height) {
+  std::array<int, GroupTable::kMaxGroups> byHeight{};
+  for (int g = 0; g < n; ++g)
+    byHeight[g] = g;
+  std::stable_sort(byHeight.begin(), byHeight.begin() + n,
+                   [&](int a, int b) { return cellH[a] > cellH[b]; });
+  std::optional<Shelves> best;
+  for (int perRow = 1; perRow <= n; ++perRow) {
+    const Shelves shelves = ShelvesOf(byHeight.data(), n, cellW, cellH, perRow, width);
+    if (shelves.width > width || shelves.height > height)
+      continue;
+    if (!best || SpreadOf(*best, width, height) < SpreadOf(shelves, width, height))
+      best = shelves;
+  }
+  return best;
+}
+
 double AwayFromZero(double x) {
   return x < 0.0 ? std::floor(x) : std::ceil(x);
 }
@@ -157,6 +223,56 @@ bool PieceSet::OverlapsAnotherGroup(int g) const {
   return false;
 }
 
+bool PieceSet::PlaceOnShelves(const ModelBox* boxes, const ModelBox& room) {
+  const int n = m_groups.count;
+  // Whole units keep the choice of rows, and so the puzzle, the same where the last bits
+  // of the turned vertices differ between platforms.
+  std::array<int, GroupTable::kMaxGroups> cellW{}, cellH{};
+  for (int g = 0; g < n; ++g) {
+    cellW[g] = static_cast<int>(std::ceil(boxes[g].Width()) + kScatterGap);
+    cellH[g] = static_cast<int>(std::ceil(boxes[g].Height()) + kScatterGap);
+  }
+  const auto width = static_cast<std::int64_t>(room.Width());
+  const auto height = static_cast<std::int64_t>(room.Height());
+  std::optional<Shelves> shelves = ShelvesToFit(n, cellW.data(), cellH.data(), width, height);
+  if (!shelves)
+    return false;
+  // The rows in random order, and the pieces of each, so that the sizes do not line up.
+  std::array<int, GroupTable::kMaxGroups> rows{};
+  for (int r = 0; r < shelves->rows; ++r) {
+    rows[r] = r;
+    Shuffle(&shelves->order[shelves->start[r]], shelves->start[r + 1] - shelves->start[r]);
+  }
+  Shuffle(rows.data(), shelves->rows);
+  // The room to spare goes evenly to the rows, and in each row evenly to its pieces.
+  const double spareY = static_cast<double>(height - shelves->height) / shelves->rows;
+  double top = room.maxY;
+  for (int i = 0; i < shelves->rows; ++i) {
+    const int first = shelves->start[rows[i]], last = shelves->start[rows[i] + 1];
+    int rowHeight = 0;
+    std::int64_t rowWidth = 0;
+    for (int k = first; k < last; ++k) {
+      rowHeight = std::max(rowHeight, cellH[shelves->order[k]]);
+      rowWidth += cellW[shelves->order[k]];
+    }
+    const double bandHeight = rowHeight + spareY;
+    const double spareX = static_cast<double>(width - rowWidth) / (last - first);
+    double left = room.minX;
+    for (int k = first; k < last; ++k) {
+      const int g = shelves->order[k];
+      const double cellWidth = cellW[g] + spareX;
+      PieceGroup& group = m_groups.groups[g];
+      group.position =
+          DPoint{std::round(left + cellWidth / 2 - (boxes[g].minX + boxes[g].maxX) / 2),
+                 std::round(top - bandHeight / 2 - (boxes[g].minY + boxes[g].maxY) / 2)};
+      PlaceGroup(g, group.rotation, group.flipped);
+      left += cellWidth;
+    }
+    top -= bandHeight;
+  }
+  return true;
+}
+
 void PieceSet::ScatterToFit(const PlayArea& area) {
   const int n = m_groups.count;
   if (n <= 0)
@@ -175,11 +291,13 @@ void PieceSet::ScatterToFit(const PlayArea& area) {
     largestW = std::max(largestW, boxes[g].Width());
     largestH = std::max(largestH, boxes[g].Height());
   }
+  const ModelBox room = ToModel(area);
+  if (PlaceOnShelves(boxes.data(), room))
+    return;
   // Whole units keep the choice of grid, and so the puzzle, the same where the last bits
   // of the turned vertices differ between platforms.
   const double cellW = std::ceil(largestW) + kScatterGap;
   const double cellH = std::ceil(largestH) + kScatterGap;
-  const ModelBox room = ToModel(area);
   const Grid grid = ChooseGrid(n, cellW, cellH, room);
   std::array<int, kMaxCells> order{};
   OrderCells(grid, n, order.data());

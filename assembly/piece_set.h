@@ -111,9 +111,10 @@ class PieceSet {
   // Three Hearts' own puzzles are made with it and fixed to the unit by it; its cells are
   // smaller than the pieces of other figures.
   void Scatter();
-  // Gives every group a random mirror and turn, then puts each in the middle of a cell of
-  // a grid whose cells hold the largest of them as turned, with kScatterGap to spare, so
-  // that no two pieces meet. The grid holds as many cells wholly inside area as fit, and
+  // Gives every group a random mirror and turn, then puts the groups wholly inside area
+  // with kScatterGap to spare about each, so that no two pieces meet: on rows where they
+  // all fit that way, else each in the middle of a cell of a grid whose cells hold the
+  // largest of them as turned. The grid holds as many cells wholly inside area as fit, and
   // the cells inside are filled first, in random order. Groups left over go to the row
   // and column of cells just beyond the bottom and right borders, pulled in to show a
   // strip of themselves; only where those are full too does a group start out of reach.
@@ -196,6 +197,10 @@ class PieceSet {
   // Whether a piece of group g shares a point with a piece of another group, borders
   // included.
   bool OverlapsAnotherGroup(int g) const;
+  // Puts the groups, measured about their pivots at the origin in boxes, on rows wholly
+  // inside room, and returns true; or returns false, changing nothing, where they do not
+  // all fit.
+  bool PlaceOnShelves(const ModelBox* boxes, const ModelBox& room);
 
   GrowableArray<Triangle> m_placed;
   int m_nPlacedCount = 0;

@@ -138,7 +138,8 @@ class CMorvaneView : public QAbstractScrollArea {
   ScrolledMapping Mapping() const;
   // What the player sees and reaches: the surface united with what the window shows.
   wendrel::PlayArea VisibleArea() const;
-  // What the window shows now, scrolled as it is: where help puts the group it helped.
+  // What the window shows now, scrolled as it is: where a new puzzle's pieces start and
+  // where help puts the group it helped.
   wendrel::PlayArea ShownArea() const;
   void UpdateScrollBars();
   void CreateSurfaces();

@@ -10,8 +10,10 @@ void CMorvaneView::OnFileGenerate() {
 
 void CMorvaneView::OnGenerate() {
   EndPause();
-  // The record takes the number from the clock, or the one given for this Generate.
-  if (!m_game.Generate(VisibleArea(), Now())) {
+  // The record takes the number from the clock, or the one given for this Generate. The
+  // pieces start where the window shows them, which in a small window is less than the
+  // surface.
+  if (!m_game.Generate(ShownArea(), Now())) {
     const QString failure = tr("Puzzle creation failed.  Please try again.  \n\r") +
                             QString::number(m_game.LastNumber());
     m_services.MessageBox(this, failure, tr("Error"), UserServices::Icon::Stop);

@@ -15,6 +15,7 @@
 #include <random>
 
 #include "assembly/group_order.h"
+#include "assembly/logical_mapping.h"
 #include "tests/view/mouse_driver.h"
 #include "tests/view/puzzle_moves.h"
 #include "tests/view/view_under_test.h"
@@ -450,14 +451,23 @@ class ShapeKeyboardTest : public KeyboardTest,
                           public ::testing::WithParamInterface<wendrel::Shape> {};
 
 TEST_P(ShapeKeyboardTest, ThePuzzleIsSolvedWithTheKeysAlone) {
-  // The joins below bring each neighbour straight to piece 0, so that must lie wholly in
-  // view. Three Hearts' grid lies well inside the surface; the other figures' pieces are
-  // spread to the borders, so they get a window where every piece starts inside.
-  if (GetParam() != wendrel::Shape::kThreeHearts)
+  // The joins below bring each neighbour straight to piece 0, so the figure built about it
+  // must lie wholly in view. Three Hearts' grid lies well inside the surface; the other
+  // figures' pieces are spread to the borders, so they get a large window and piece 0 is
+  // first taken to its middle.
+  const bool spread = GetParam() != wendrel::Shape::kThreeHearts;
+  if (spread)
     ResizeViewport(QSize(1900, 1150));
   view->SetShape(GetParam());
   Generate(kSeed);
   ASSERT_EQ(view->Pieces().PieceCount(), wendrel::InfoOf(GetParam()).pieces);
+  if (spread) {
+    SelectGroupOf(0);
+    const wendrel::ModelBox box = *view->Pieces().Bounds(view->SelectedGroup());
+    const DPoint middle = wendrel::ToModel(950, 575);
+    MoveBy(static_cast<int>(middle.x - (box.minX + box.maxX) / 2),
+           static_cast<int>(middle.y - (box.minY + box.maxY) / 2));
+  }
   for (int join = 0; join < 20 && view->Pieces().GroupCount() > 1; ++join) {
     JoinANeighbour();
     if (HasFatalFailure())
