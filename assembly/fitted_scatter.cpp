@@ -184,6 +184,17 @@ std::optional<Shelves> ShelvesToFit(int n, const int* cellW, const int* cellH, s
   return best;
 }
 
+ModelBox OnGrid(const ModelBox& box) {
+  constexpr double kSteps = 1024.0;
+  const auto onGrid = [](double v) { return std::round(v * kSteps) / kSteps; };
+  return ModelBox{onGrid(box.minX), onGrid(box.maxX), onGrid(box.minY), onGrid(box.maxY)};
+}
+
+// Place k's share of spare whole units dealt out to count places as evenly as they go.
+std::int64_t ShareOf(std::int64_t spare, int count, int k) {
+  return spare * (k + 1) / count - spare * k / count;
+}
+
 double AwayFromZero(double x) {
   return x < 0.0 ? std::floor(x) : std::ceil(x);
 }
@@ -244,9 +255,11 @@ bool PieceSet::PlaceOnShelves(const ModelBox* boxes, const ModelBox& room) {
     Shuffle(&shelves->order[shelves->start[r]], shelves->start[r + 1] - shelves->start[r]);
   }
   Shuffle(rows.data(), shelves->rows);
-  // The room to spare goes evenly to the rows, and in each row evenly to its pieces.
-  const double spareY = static_cast<double>(height - shelves->height) / shelves->rows;
-  double top = room.maxY;
+  // The room to spare goes evenly to the rows, and in each row evenly to its pieces, in
+  // whole units: a share of a unit would round one way on one platform and the other way
+  // on another.
+  const std::int64_t spareY = height - shelves->height;
+  auto top = static_cast<std::int64_t>(room.maxY);
   for (int i = 0; i < shelves->rows; ++i) {
     const int first = shelves->start[rows[i]], last = shelves->start[rows[i] + 1];
     int rowHeight = 0;
@@ -255,20 +268,21 @@ bool PieceSet::PlaceOnShelves(const ModelBox* boxes, const ModelBox& room) {
       rowHeight = std::max(rowHeight, cellH[shelves->order[k]]);
       rowWidth += cellW[shelves->order[k]];
     }
-    const double bandHeight = rowHeight + spareY;
-    const double spareX = static_cast<double>(width - rowWidth) / (last - first);
-    double left = room.minX;
+    const std::int64_t band = rowHeight + ShareOf(spareY, shelves->rows, i);
+    const std::int64_t spareX = width - rowWidth;
+    auto left = static_cast<std::int64_t>(room.minX);
     for (int k = first; k < last; ++k) {
       const int g = shelves->order[k];
-      const double cellWidth = cellW[g] + spareX;
+      const std::int64_t cell = cellW[g] + ShareOf(spareX, last - first, k - first);
+      const auto middle = static_cast<double>(left + cell / 2);
+      const auto centre = static_cast<double>(top - band / 2);
       PieceGroup& group = m_groups.groups[g];
-      group.position =
-          DPoint{std::round(left + cellWidth / 2 - (boxes[g].minX + boxes[g].maxX) / 2),
-                 std::round(top - bandHeight / 2 - (boxes[g].minY + boxes[g].maxY) / 2)};
+      group.position = DPoint{std::round(middle - (boxes[g].minX + boxes[g].maxX) / 2),
+                              std::round(centre - (boxes[g].minY + boxes[g].maxY) / 2)};
       PlaceGroup(g, group.rotation, group.flipped);
-      left += cellWidth;
+      left += cell;
     }
-    top -= bandHeight;
+    top -= band;
   }
   return true;
 }
@@ -278,7 +292,10 @@ void PieceSet::ScatterToFit(const PlayArea& area) {
   if (n <= 0)
     return;
   // A piece's extent depends on its turn and mirror, so those come first; each group is
-  // measured about its pivot, placed at the origin.
+  // measured about its pivot, placed at the origin. The measures are taken to 1/1024 of a
+  // unit: a quarter turn of an outline in whole units gives sides and middles that lie a
+  // last bit either side of whole and half units, by platform, and so would round or take
+  // a cell size of their own on each. Held to the grid, every sum and half is exact.
   std::array<ModelBox, GroupTable::kMaxGroups> boxes{};
   double largestW = 0.0, largestH = 0.0;
   for (int g = 0; g < n; ++g) {
@@ -287,7 +304,7 @@ void PieceSet::ScatterToFit(const PlayArea& area) {
     group.rotation = wendrel::rand() % 12;
     group.position = DPoint{};
     PlaceGroup(g, group.rotation, group.flipped);
-    boxes[g] = Bounds(g).value_or(ModelBox{});
+    boxes[g] = OnGrid(Bounds(g).value_or(ModelBox{}));
     largestW = std::max(largestW, boxes[g].Width());
     largestH = std::max(largestH, boxes[g].Height());
   }
