@@ -171,8 +171,9 @@ std::optional<Shelves> ShelvesToFit(int n, const int* cellW, const int* cellH, s
   std::array<int, GroupTable::kMaxGroups> byHeight{};
   for (int g = 0; g < n; ++g)
     byHeight[g] = g;
-  std::stable_sort(byHeight.begin(), byHeight.begin() + n,
-                   [&](int a, int b) { return cellH[a] > cellH[b]; });
+  // Ties go by group, so that every library sorts alike; a sort in place allocates nothing.
+  std::sort(byHeight.begin(), byHeight.begin() + n,
+            [&](int a, int b) { return cellH[a] != cellH[b] ? cellH[a] > cellH[b] : a < b; });
   std::optional<Shelves> best;
   for (int perRow = 1; perRow <= n; ++perRow) {
     const Shelves shelves = ShelvesOf(byHeight.data(), n, cellW, cellH, perRow, width);
