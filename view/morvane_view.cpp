@@ -24,6 +24,10 @@ qint64 PixelsOf(const QRect& area) {
   return qint64(area.width()) * area.height();
 }
 
+PlayArea PlayAreaOf(const QRect& area) {
+  return PlayArea{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
 }  // namespace
 
 CMorvaneView::CMorvaneView(UserServices& services, wendrel::PuzzleGame& game, QWidget* parent)
@@ -103,14 +107,11 @@ qsizetype CMorvaneView::DragSurfaceBytes() const {
 
 PlayArea CMorvaneView::VisibleArea() const {
   const QRect shown = Mapping().DPtoLP(viewport()->rect());
-  const QRect area = shown.united(QRect(0, 0, PieceSet::kSurfaceWidth, PieceSet::kSurfaceHeight));
-  return PlayArea{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+  return PlayAreaOf(shown.united(QRect(0, 0, PieceSet::kSurfaceWidth, PieceSet::kSurfaceHeight)));
 }
 
 PlayArea CMorvaneView::ShownArea() const {
-  const QRect shown = Mapping().DPtoLP(viewport()->rect());
-  return PlayArea{shown.left(), shown.top(), shown.left() + shown.width(),
-                  shown.top() + shown.height()};
+  return PlayAreaOf(Mapping().DPtoLP(viewport()->rect()));
 }
 
 void CMorvaneView::UpdateScrollBars() {
